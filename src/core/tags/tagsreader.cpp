@@ -1,0 +1,36 @@
+#include "tagsreader.h"
+
+#include "app/pathnames.h"
+#include "model/song.h"
+
+const Reader *TagsReader::readerFor(const QString &path) const
+{
+    const QString extension = PathNames::pathExtension(path).toLower();
+    if (extension == QLatin1String("mp3"))
+        return &mp3Reader;
+    if (extension == QLatin1String("mp4") || extension == QLatin1String("m4a"))
+        return &m4aReader;
+    return nullptr;
+}
+
+std::unique_ptr<Song> TagsReader::parseFile(const QString &path) const
+{
+    const Reader *reader = readerFor(path);
+    if (!reader)
+        return nullptr;
+    std::unique_ptr<Song> song = reader->parseFile(path);
+    if (!song)
+        return nullptr;
+    song->setFilePath(path);
+    song->setFileName(PathNames::lastPathComponent(path));
+    song->resetModifications();
+    return song;
+}
+
+void TagsReader::parseFiles(const QStringList &paths, std::vector<std::unique_ptr<Song>> &songs) const
+{
+    for (const QString &path : paths) {
+        if (std::unique_ptr<Song> song = parseFile(path))
+            songs.push_back(std::move(song));
+    }
+}

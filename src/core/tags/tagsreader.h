@@ -1,0 +1,29 @@
+#pragma once
+
+#include "tags/m4areader.h"
+#include "tags/mp3reader.h"
+
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class Song;
+
+// Turns file paths into songs: picks the reader by the file's extension
+// ("mp3"; "mp4" or "m4a"; any letter case), then gives the song its path and
+// name and clears its modification flags.
+class TagsReader
+{
+public:
+    // Appends one song per path of a known extension, in the order of PATHS.
+    void parseFiles(const QStringList &paths, std::vector<std::unique_ptr<Song>> &songs) const;
+    // The finished song for PATH, or null when its extension is not a music file's.
+    std::unique_ptr<Song> parseFile(const QString &path) const;
+    // The reader for PATH's extension, or null.
+    const Reader *readerFor(const QString &path) const;
+
+private:
+    MP3Reader mp3Reader;
+    M4AReader m4aReader;
+};

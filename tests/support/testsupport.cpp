@@ -1,0 +1,67 @@
+#include "testsupport.h"
+
+#include "app/settings.h"
+
+#include <QFile>
+
+#include <ostream>
+
+namespace TestSupport {
+
+QString dataPath(const QString &name)
+{
+    return QStringLiteral(KORVAN_TEST_DATA "/") + name;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+} // namespace TestSupport
+
+void KorvanTest::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    Settings::setStoreFolder(m_dir.filePath(QStringLiteral("config")));
+}
+
+void KorvanTest::TearDown()
+{
+    Settings::setStoreFolder(QString());
+}
+
+QString KorvanTest::tempPath(const QString &name) const
+{
+    return m_dir.filePath(name);
+}
+
+QString KorvanTest::copyFixture(const QString &fixture, const QString &name) const
+{
+    const QString target = tempPath(name);
+    QFile::remove(target);
+    if (!QFile::copy(TestSupport::dataPath(fixture), target))
+        ADD_FAILURE() << "cannot copy fixture " << fixture.toStdString();
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return target;
+}
+
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+void PrintTo(const QByteArray &bytes, std::ostream *out)
+{
+    *out << bytes.size() << " bytes";
+}

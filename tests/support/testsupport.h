@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+class Song;
+
+namespace TestSupport {
+
+// A path under tests/data.
+QString dataPath(const QString &name);
+QByteArray readBytes(const QString &path);
+void writeBytes(const QString &path, const QByteArray &bytes);
+
+} // namespace TestSupport
+
+// Base fixture: a fresh temporary folder and a settings store of its own, so
+// settings written by one test never reach another.
+class KorvanTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // PATH inside the temporary folder.
+    QString tempPath(const QString &name) const;
+    // Copies tests/data/FIXTURE into the temporary folder as NAME and returns the new path.
+    QString copyFixture(const QString &fixture, const QString &name) const;
+
+    QTemporaryDir m_dir;
+};
+
+// Gives QTest-free printing of QString in assertion messages.
+void PrintTo(const QString &text, std::ostream *out);
+void PrintTo(const QByteArray &bytes, std::ostream *out);
