@@ -1,10 +1,9 @@
 // korvan-cli: the editor's core without a display, for scripts and checks.
 
-#include "app/filegatherer.h"
+#include "app/editorcontroller.h"
 #include "app/settings.h"
 #include "model/song.h"
 #include "songjson.h"
-#include "tags/tagsreader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -29,19 +28,20 @@ int readCommand(const QStringList &arguments)
 {
     if (arguments.isEmpty())
         return usageError(QStringLiteral("read needs at least one path"));
-    QStringList files;
-    const FileGatherer gatherer;
+    EditorController controller;
+    QStringList paths;
     for (const QString &argument : arguments) {
         if (argument.startsWith(QLatin1String("--")))
             return usageError(QStringLiteral("unknown option %1").arg(argument));
-        const QStringList found = gatherer.musicFiles({QFileInfo(argument).absoluteFilePath()});
+        const QString path = QFileInfo(argument).absoluteFilePath();
+        QStringList found;
+        controller.traverseFile(path, found);
         if (found.isEmpty())
             return usageError(QStringLiteral("no music file found at %1").arg(argument));
-        files += found;
+        paths.append(path);
     }
-    std::vector<std::unique_ptr<Song>> songs;
-    TagsReader().parseFiles(files, songs);
-    for (const auto &song : songs) {
+    controller.traverseFiles(paths);
+    for (const auto &song : controller.songs()) {
         const QByteArray line = songJson(*song) + '\n';
         std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     }

@@ -1,3 +1,4 @@
+#include "app/editorcontroller.h"
 #include "app/settings.h"
 #include "songlistwindow.h"
 
@@ -12,12 +13,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(KORVAN_VERSION));
     Settings::registerDefaults();
 
-    SongListWindow window;
+    EditorController controller;
+    SongListWindow window(controller);
     window.show();
     QStringList paths;
     for (const QString &argument : QApplication::arguments().mid(1))
         paths.append(QFileInfo(argument).absoluteFilePath());
     if (!paths.isEmpty())
-        window.addPaths(paths);
+        controller.traverseFiles(paths);
     return app.exec();
 }

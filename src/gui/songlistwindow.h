@@ -2,29 +2,26 @@
 
 #include <QMainWindow>
 
-#include <memory>
-#include <vector>
-
+class EditorController;
+class QLabel;
+class QProgressBar;
 class QTableWidget;
-class Song;
-class TagsReader;
 
 // A plain window that lists the songs of the files and folders added to it.
 class SongListWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit SongListWindow(QWidget *parent = nullptr);
-    ~SongListWindow() override;
-
-    void addPaths(const QStringList &paths);
+    explicit SongListWindow(EditorController &controller, QWidget *parent = nullptr);
 
 private:
     void addFiles();
     void addFolder();
-    void appendRow(const Song &song);
+    void fillTable();
+    void showProgress(int done, int total);
 
+    EditorController &m_controller;
     QTableWidget *m_table;
-    std::unique_ptr<TagsReader> m_reader;
-    std::vector<std::unique_ptr<Song>> m_songs;
+    QLabel *m_status;
+    QProgressBar *m_progress;
 };

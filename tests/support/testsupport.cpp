@@ -1,8 +1,12 @@
 #include "testsupport.h"
 
+#include "app/editorcontroller.h"
 #include "app/settings.h"
+#include "model/song.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <ostream>
 
@@ -54,6 +58,27 @@ QString KorvanTest::copyFixture(const QString &fixture, const QString &name) con
         ADD_FAILURE() << "cannot copy fixture " << fixture.toStdString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return target;
+}
+
+QString KorvanTest::makeSongFile(const QString &name) const
+{
+    const QString path = tempPath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    const QString extension = QFileInfo(name).suffix().toLower();
+    if (extension == QLatin1String("mp3"))
+        return copyFixture(QStringLiteral("silent.mp3"), name);
+    if (extension == QLatin1String("m4a") || extension == QLatin1String("mp4"))
+        return copyFixture(QStringLiteral("silent.m4a"), name);
+    TestSupport::writeBytes(path, QByteArray());
+    return path;
+}
+
+QStringList fileNames(const EditorController &controller)
+{
+    QStringList names;
+    for (const auto &song : controller.songs())
+        names.append(song->fileName());
+    return names;
 }
 
 void PrintTo(const QString &text, std::ostream *out)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,8 +34,16 @@ protected:
     // Copies tests/data/FIXTURE into the temporary folder as NAME and returns the new path.
     QString copyFixture(const QString &fixture, const QString &name) const;
 
+    // Creates the untagged music file NAME (silent.mp3 or silent.m4a by its
+    // extension, any other name as an empty file), making folders as needed.
+    QString makeSongFile(const QString &name) const;
+
     QTemporaryDir m_dir;
 };
+
+class EditorController;
+// The file names of the controller's songs, in list order.
+QStringList fileNames(const EditorController &controller);
 
 // Gives QTest-free printing of QString in assertion messages.
 void PrintTo(const QString &text, std::ostream *out);

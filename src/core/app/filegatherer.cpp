@@ -1,9 +1,12 @@
 #include "filegatherer.h"
 
+#include "app/numericalcompare.h"
 #include "app/pathnames.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 bool FileGatherer::isMusicFileName(const QString &path)
 {
@@ -12,35 +15,37 @@ bool FileGatherer::isMusicFileName(const QString &path)
            extension == QLatin1String("m4a");
 }
 
-QStringList FileGatherer::musicFiles(const QStringList &paths) const
+QStringList FileGatherer::musicFiles(const QStringList &paths)
 {
-    QStringList found;
-    for (const QString &path : paths) {
-        QStringList openFolders;
-        walk(path, found, openFolders);
-    }
-    return found;
+    QStringList files;
+    for (const QString &path : paths)
+        traverseFile(path, files);
+    return files;
 }
 
-void FileGatherer::walk(const QString &path, QStringList &found, QStringList &openFolders) const
+void FileGatherer::traverseFile(const QString &path, QStringList &files)
 {
     const QFileInfo info(path);
     if (info.isFile()) {
         if (isMusicFileName(path))
-            found.append(path);
+            files.append(path);
         return;
     }
     if (!info.isDir())
         return;
-    // A link back into a folder on the current walk would never end.
     const QString canonical = info.canonicalFilePath();
-    if (canonical.isEmpty() || openFolders.contains(canonical))
+    if (canonical.isEmpty() || m_openFolders.contains(canonical))
         return;
-    openFolders.append(canonical);
-    const QStringList entries = QDir(path).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList entries = QDir(path).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    // "a01" and "a1" compare equal; their code units break the tie so the order is fixed.
+    std::sort(entries.begin(), entries.end(), [](const QString &a, const QString &b) {
+        const int order = numericalCompare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    m_openFolders.insert(canonical);
     const QString prefix = path.endsWith(u'/') ? path : path + u'/';
     for (const QString &entry : entries)
-        walk(prefix + entry, found, openFolders);
-    openFolders.removeLast();
+        traverseFile(prefix + entry, files);
+    m_openFolders.remove(canonical);
 }

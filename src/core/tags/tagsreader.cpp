@@ -27,10 +27,14 @@ std::unique_ptr<Song> TagsReader::parseFile(const QString &path) const
     return song;
 }
 
-void TagsReader::parseFiles(const QStringList &paths, std::vector<std::unique_ptr<Song>> &songs) const
+void TagsReader::parseFiles(const QStringList &paths, std::vector<std::unique_ptr<Song>> &songs,
+                            const std::function<void(int done, int total)> &progress) const
 {
-    for (const QString &path : paths) {
-        if (std::unique_ptr<Song> song = parseFile(path))
+    const int total = int(paths.size());
+    for (int done = 0; done < total; ++done) {
+        if (std::unique_ptr<Song> song = parseFile(paths.at(done)))
             songs.push_back(std::move(song));
+        if (progress)
+            progress(done + 1, total);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,7 +18,9 @@ class TagsReader
 {
 public:
     // Appends one song per path of a known extension, in the order of PATHS.
-    void parseFiles(const QStringList &paths, std::vector<std::unique_ptr<Song>> &songs) const;
+    // PROGRESS, when given, learns after each file how many of all were read.
+    void parseFiles(const QStringList &paths, std::vector<std::unique_ptr<Song>> &songs,
+                    const std::function<void(int done, int total)> &progress = {}) const;
     // The finished song for PATH, or null when its extension is not a music file's.
     std::unique_ptr<Song> parseFile(const QString &path) const;
     // The reader for PATH's extension, or null.
