@@ -1,52 +1,29 @@
 // korvan-cli: the editor's core without a display, for scripts and checks.
 
-#include "app/editorcontroller.h"
 #include "app/settings.h"
-#include "model/song.h"
-#include "songjson.h"
+#include "clisession.h"
+#include "editcommand.h"
+#include "readcommand.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QTextStream>
 
 #include <cstdio>
 
 namespace {
 
-constexpr int ExitDone = 0;
-constexpr int ExitUsage = 2;
+const char usage[] = R"(usage: korvan-cli COMMAND [options] PATH...
 
-int usageError(const QString &message)
-{
-    QTextStream(stderr) << "korvan-cli: " << message << '\n';
-    return ExitUsage;
-}
+  read PATH...      print the songs found under PATH... as JSON lines
+  edit [options] PATH...
+                    change every song found, then save; options:
+      --track T --title T --artist A --album-artist A --album A --genre G
+      --year Y --comment C --compilation N --file-name NAME
+      --clear artist|album-artist|album|genre|year|comment (repeatable)
+      --clear-images, then --add-image FILE (repeatable), --remove-image FILE
+      --dry-run     print the songs as they would be saved, save nothing
 
-const char usage[] = "usage: korvan-cli read PATH...\n";
-
-int readCommand(const QStringList &arguments)
-{
-    if (arguments.isEmpty())
-        return usageError(QStringLiteral("read needs at least one path"));
-    EditorController controller;
-    QStringList paths;
-    for (const QString &argument : arguments) {
-        if (argument.startsWith(QLatin1String("--")))
-            return usageError(QStringLiteral("unknown option %1").arg(argument));
-        const QString path = QFileInfo(argument).absoluteFilePath();
-        QStringList found;
-        controller.traverseFile(path, found);
-        if (found.isEmpty())
-            return usageError(QStringLiteral("no music file found at %1").arg(argument));
-        paths.append(path);
-    }
-    controller.traverseFiles(paths);
-    for (const auto &song : controller.songs()) {
-        const QByteArray line = songJson(*song) + '\n';
-        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
-    }
-    return ExitDone;
-}
+Exit status: 0 done, 1 a file could not be saved, 2 bad usage.
+)";
 
 } // namespace
 
@@ -58,12 +35,18 @@ int main(int argc, char *argv[])
     Settings::registerDefaults();
 
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")) {
-        std::fputs(usage, arguments.isEmpty() ? stderr : stdout);
-        return arguments.isEmpty() ? ExitUsage : ExitDone;
+    if (arguments.isEmpty()) {
+        std::fputs(usage, stderr);
+        return CliSession::ExitUsage;
     }
     const QString command = arguments.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("help")) {
+        std::fputs(usage, stdout);
+        return CliSession::ExitDone;
+    }
     if (command == QLatin1String("read"))
-        return readCommand(arguments);
-    return usageError(QStringLiteral("unknown command %1").arg(command));
+        return ReadCommand::run(arguments);
+    if (command == QLatin1String("edit"))
+        return EditCommand::run(arguments);
+    return CliSession::usageError(QStringLiteral("unknown command %1").arg(command));
 }

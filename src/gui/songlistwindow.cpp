@@ -42,7 +42,7 @@ SongListWindow::SongListWindow(EditorController &controller, QWidget *parent)
     connect(&m_controller, &EditorController::songsChanged, this, &SongListWindow::fillTable);
     connect(&m_controller, &EditorController::statusMessageChanged, this,
             [this] { m_status->setText(m_controller.statusMessage()); });
-    connect(&m_controller, &EditorController::readingProgress, this, &SongListWindow::showProgress);
+    connect(&m_controller, &EditorController::progressValueChanged, this, &SongListWindow::showProgress);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         QList<int> rows;
         for (const QModelIndex &index : m_table->selectionModel()->selectedRows())

@@ -1,3 +1,4 @@
+#include "clirunner.h"
 #include "testsupport.h"
 
 #include <QCryptographicHash>
@@ -5,25 +6,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 class CliReadTest : public KorvanTest
 {
 protected:
-    struct Result
+    CliResult run(const QStringList &arguments)
     {
-        int exitCode;
-        QByteArray out, err;
-    };
-    Result run(const QStringList &arguments)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), tempPath(QStringLiteral("config")));
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(KORVAN_CLI_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+        return runCli(arguments, tempPath(QStringLiteral("config")));
     }
 };
 
@@ -35,7 +24,7 @@ TEST_F(CliReadTest, PrintsOneObjectPerMusicFileInGatheringOrder)
     copyFixture(QStringLiteral("cover.png"), QStringLiteral("music/cover.png"));
     copyFixture(QStringLiteral("id3v1-only.mp3"), QStringLiteral("single.MP3"));
 
-    const Result result = run(
+    const CliResult result = run(
         {QStringLiteral("read"), tempPath(QStringLiteral("music")), tempPath(QStringLiteral("single.MP3"))});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QList<QByteArray> lines = result.out.trimmed().split('\n');
@@ -71,7 +60,7 @@ TEST_F(CliReadTest, BadUsageExitsWithTwo)
           QStringList{QStringLiteral("read"), QStringLiteral("--bogus"), m_dir.path()},
           QStringList{QStringLiteral("read"), tempPath(QStringLiteral("cover.png"))},
           QStringList{QStringLiteral("read"), tempPath(QStringLiteral("nothing-here"))}}) {
-        const Result result = run(arguments);
+        const CliResult result = run(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(result.out.isEmpty());
         EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();

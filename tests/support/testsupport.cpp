@@ -53,6 +53,7 @@ QString KorvanTest::tempPath(const QString &name) const
 QString KorvanTest::copyFixture(const QString &fixture, const QString &name) const
 {
     const QString target = tempPath(name);
+    QDir().mkpath(QFileInfo(target).path());
     QFile::remove(target);
     if (!QFile::copy(TestSupport::dataPath(fixture), target))
         ADD_FAILURE() << "cannot copy fixture " << fixture.toStdString();
@@ -63,12 +64,12 @@ QString KorvanTest::copyFixture(const QString &fixture, const QString &name) con
 QString KorvanTest::makeSongFile(const QString &name) const
 {
     const QString path = tempPath(name);
-    QDir().mkpath(QFileInfo(path).path());
     const QString extension = QFileInfo(name).suffix().toLower();
     if (extension == QLatin1String("mp3"))
         return copyFixture(QStringLiteral("silent.mp3"), name);
     if (extension == QLatin1String("m4a") || extension == QLatin1String("mp4"))
         return copyFixture(QStringLiteral("silent.m4a"), name);
+    QDir().mkpath(QFileInfo(path).path());
     TestSupport::writeBytes(path, QByteArray());
     return path;
 }

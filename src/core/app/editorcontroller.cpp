@@ -4,6 +4,7 @@
 #include "app/filegatherer.h"
 #include "model/song.h"
 #include "tags/tagsreader.h"
+#include "tags/tagswriter.h"
 
 #include <algorithm>
 
@@ -37,6 +38,7 @@ private:
 EditorController::EditorController(QObject *parent)
     : QObject(parent)
     , m_reader(std::make_unique<TagsReader>())
+    , m_writer(std::make_unique<TagsWriter>())
     , m_fieldCommands(std::make_unique<FieldCommands>(*this))
 {}
 
@@ -106,7 +108,7 @@ void EditorController::traverseFiles(const QStringList &paths)
         Announcement announcement(*this);
         const size_t before = m_songs.size();
         m_reader->parseFiles(files, m_songs,
-                             [this](int done, int total) { Q_EMIT readingProgress(done, total); });
+                             [this](int done, int total) { Q_EMIT progressValueChanged(done, total); });
         if (m_songs.size() > before)
             Q_EMIT sortDescriptorsCleared();
     }
@@ -184,6 +186,21 @@ void EditorController::sortUsingDescriptors(const SortDescriptors &descriptors)
     Q_EMIT songsSorted();
     if (m_selectionIndexes != before)
         Q_EMIT selectionChanged();
+}
+
+bool EditorController::saveSongs()
+{
+    showProgressBar(tr("Saving..."));
+    const QString report = m_writer->writeFiles(
+        m_songs, m_alerts, [this](int done, int total) { Q_EMIT progressValueChanged(done, total); });
+    showProgressBar(QString());
+    Q_EMIT songsSaved();
+    return report.isEmpty();
+}
+
+bool EditorController::hasModifiedSongs() const
+{
+    return std::any_of(m_songs.begin(), m_songs.end(), [](const auto &song) { return song->isModified(); });
 }
 
 void EditorController::showProgressBar(const QString &message)

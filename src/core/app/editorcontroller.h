@@ -11,9 +11,11 @@
 #include <memory>
 #include <vector>
 
+class Alerts;
 class FieldCommands;
 class Song;
 class TagsReader;
+class TagsWriter;
 
 // Owns the song list the user is editing and its selection, and everything
 // that changes the list's membership or order: adding files and folders,
@@ -74,8 +76,20 @@ public:
     // "No songs loaded", "1 song loaded, K selected" or "N songs loaded, K selected".
     QString statusMessage() const;
 
+    // Writes every modified song to its file and renames the files whose name
+    // was edited; failures are shown in one alert. Shows "Saving..." meanwhile.
+    // True when every modified song was saved completely.
+    bool saveSongs();
+    // Whether any song of the list carries an unsaved change.
+    bool hasModifiedSongs() const;
+
+    // Where alerts are shown; not owned. Without one, failures are only returned.
+    void setAlerts(Alerts *alerts) { m_alerts = alerts; }
+    Alerts *alerts() const { return m_alerts; }
+
     FieldCommands &fieldCommands() const { return *m_fieldCommands; }
     const TagsReader &reader() const { return *m_reader; }
+    const TagsWriter &writer() const { return *m_writer; }
 
 Q_SIGNALS:
     void songsAboutToChange();
@@ -86,8 +100,10 @@ Q_SIGNALS:
     void statusMessageChanged();
     // The progress text changed (see progressMessage and isBusy).
     void progressChanged();
-    // DONE of TOTAL files have been read (emitted while reading).
-    void readingProgress(int done, int total);
+    // DONE of TOTAL files have been read or saved (emitted while reading or saving).
+    void progressValueChanged(int done, int total);
+    // A save has ended; songs may have been renamed and cleared of their flags.
+    void songsSaved();
     // The table's sort indicator must be cleared: the order is the user's again.
     void sortDescriptorsCleared();
 
@@ -101,5 +117,7 @@ private:
     QList<int> m_selectionIndexes;
     QString m_progressMessage = QStringLiteral("");
     std::unique_ptr<TagsReader> m_reader;
+    std::unique_ptr<TagsWriter> m_writer;
+    Alerts *m_alerts = nullptr;
     std::unique_ptr<FieldCommands> m_fieldCommands;
 };

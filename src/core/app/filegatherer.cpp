@@ -1,7 +1,7 @@
 #include "filegatherer.h"
 
 #include "app/numericalcompare.h"
-#include "app/pathnames.h"
+#include "tags/musicformat.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,9 +10,7 @@
 
 bool FileGatherer::isMusicFileName(const QString &path)
 {
-    const QString extension = PathNames::pathExtension(path).toLower();
-    return extension == QLatin1String("mp3") || extension == QLatin1String("mp4") ||
-           extension == QLatin1String("m4a");
+    return musicFormatOf(path) != MusicFormat::None;
 }
 
 QStringList FileGatherer::musicFiles(const QStringList &paths)

@@ -2,14 +2,18 @@
 
 #include "app/pathnames.h"
 #include "model/song.h"
+#include "tags/musicformat.h"
 
 const Reader *TagsReader::readerFor(const QString &path) const
 {
-    const QString extension = PathNames::pathExtension(path).toLower();
-    if (extension == QLatin1String("mp3"))
+    switch (musicFormatOf(path)) {
+    case MusicFormat::MP3:
         return &mp3Reader;
-    if (extension == QLatin1String("mp4") || extension == QLatin1String("m4a"))
+    case MusicFormat::MP4:
         return &m4aReader;
+    case MusicFormat::None:
+        break;
+    }
     return nullptr;
 }
 
