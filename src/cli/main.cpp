@@ -1,11 +1,14 @@
 // korvan-cli: the editor's core without a display, for scripts and checks.
 
 #include "app/settings.h"
+#include "batch/titlecase.h"
+#include "batchcommand.h"
 #include "clisession.h"
 #include "editcommand.h"
 #include "readcommand.h"
 
 #include <QCoreApplication>
+#include <QTextStream>
 
 #include <cstdio>
 
@@ -21,6 +24,14 @@ const char usage[] = R"(usage: korvan-cli COMMAND [options] PATH...
       --clear artist|album-artist|album|genre|year|comment (repeatable)
       --clear-images, then --add-image FILE (repeatable), --remove-image FILE
       --dry-run     print the songs as they would be saved, save nothing
+  number [--leading-zero on|off] [--count on|off] PATH...
+  capitalize [--style title|upper|lower] PATH...
+  name [--scheme artist-title|track-title|track-artist-title]
+       [--separator hyphen|space] PATH...
+  all-in-one [all of the above options] PATH...
+                    run the batch command on every song found, then save
+                    (options apply to this run only; --dry-run as for edit)
+  titlecase TEXT... print each text in title case
 
 Exit status: 0 done, 1 a file could not be saved, 2 bad usage.
 )";
@@ -48,5 +59,15 @@ int main(int argc, char *argv[])
         return ReadCommand::run(arguments);
     if (command == QLatin1String("edit"))
         return EditCommand::run(arguments);
+    if (command == QLatin1String("titlecase")) {
+        QTextStream out(stdout);
+        for (const QString &text : arguments)
+            out << titlecaseString(text) << '\n';
+        return CliSession::ExitDone;
+    }
+    for (const char *batch : {"number", "capitalize", "name", "all-in-one"}) {
+        if (command == QLatin1String(batch))
+            return BatchCommand::run(command, arguments);
+    }
     return CliSession::usageError(QStringLiteral("unknown command %1").arg(command));
 }

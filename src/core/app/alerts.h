@@ -18,4 +18,8 @@ public:
     virtual int runInformationalAlertPanel(const QString &title, const QString &message,
                                            const QString &defaultButton, const QString &alternateButton,
                                            const QString &otherButton) = 0;
+
+    // A failure alert with "OK" and "Show Details"; the latter shows DETAILS
+    // (taken literally) in a second alert titled "Error Details:".
+    void runFailureAlert(const QString &title, const QString &message, const QString &details);
 };

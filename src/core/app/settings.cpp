@@ -13,6 +13,7 @@ struct Defaults
 {
     QReadWriteLock lock;
     QHash<QString, QVariant> values;
+    QHash<QString, QVariant> overrides;
     QString storeFolder;
     // Bumped whenever the store location changes, so per-thread store objects
     // know to reopen.
@@ -78,10 +79,16 @@ void Settings::registerDefaults()
 QVariant Settings::value(const char *key)
 {
     const QString name = QString::fromLatin1(key);
+    Defaults &d = defaults();
+    {
+        QReadLocker locker(&d.lock);
+        const auto overridden = d.overrides.constFind(name);
+        if (overridden != d.overrides.constEnd())
+            return *overridden;
+    }
     const QVariant stored = storeOfThisThread().value(name);
     if (stored.isValid())
         return stored;
-    Defaults &d = defaults();
     QReadLocker locker(&d.lock);
     return d.values.value(name);
 }
@@ -107,9 +114,34 @@ void Settings::setString(const char *key, const QString &value)
     storeOfThisThread().setValue(QString::fromLatin1(key), value);
 }
 
+void Settings::setExclusive(std::initializer_list<const char *> keys, int chosen)
+{
+    int index = 0;
+    for (const char *key : keys)
+        setBool(key, index++ == chosen);
+}
+
+int Settings::firstTrue(std::initializer_list<const char *> keys)
+{
+    int index = 0;
+    for (const char *key : keys) {
+        if (boolForKey(key))
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
 void Settings::removeKey(const char *key)
 {
     storeOfThisThread().remove(QString::fromLatin1(key));
+}
+
+void Settings::overrideForThisRun(const char *key, const QVariant &value)
+{
+    Defaults &d = defaults();
+    QWriteLocker locker(&d.lock);
+    d.overrides.insert(QString::fromLatin1(key), value);
 }
 
 void Settings::setStoreFolder(const QString &folder)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <initializer_list>
+
 // The keys of the settings store. Booleans unless noted.
 namespace SettingsKeys {
 inline constexpr char ALL_IN_ONE_AFTER_APPLY[] = "ALL_IN_ONE_AFTER_APPLY";
@@ -40,8 +42,17 @@ public:
     static QString stringForKey(const char *key);
     static void setBool(const char *key, bool value);
     static void setString(const char *key, const QString &value);
+    // A radio group kept as several boolean keys: stores each of KEYS, in
+    // order, true for the one at CHOSEN and false for the others.
+    static void setExclusive(std::initializer_list<const char *> keys, int chosen);
+    // The index of the first of KEYS that reads true, or -1.
+    static int firstTrue(std::initializer_list<const char *> keys);
     // Forgets a stored value, so the registered default applies again.
     static void removeKey(const char *key);
+    // Makes KEY read VALUE for the rest of the process without storing it
+    // (the command line's options apply to one run only). Writes to KEY still
+    // go to the store but are hidden while the override holds.
+    static void overrideForThisRun(const char *key, const QVariant &value);
 
     // Points the store at FOLDER/Korvan/Korvan.conf instead of the user's
     // configuration folder; an empty folder goes back to the default store.

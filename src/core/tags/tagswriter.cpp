@@ -130,16 +130,9 @@ QString TagsWriter::writeFiles(const std::vector<std::unique_ptr<Song>> &songs, 
         if (progress)
             progress(done + 1, total);
     }
-    if (!report.isEmpty() && alerts)
-        showReport(report, *alerts);
+    if (!report.isEmpty() && alerts) {
+        alerts->runFailureAlert(QObject::tr("Korvan could not save one or more files."),
+                                QObject::tr("Make sure file permissions are correctly set."), report);
+    }
     return report;
-}
-
-void TagsWriter::showReport(const QString &report, Alerts &alerts)
-{
-    const int answer = alerts.runAlertPanel(QObject::tr("Korvan could not save one or more files."),
-                                            QObject::tr("Make sure file permissions are correctly set."),
-                                            QObject::tr("OK"), QObject::tr("Show Details"), QString());
-    if (answer == 0)
-        alerts.runAlertPanel(QObject::tr("Error Details:"), report, QObject::tr("OK"), QString(), QString());
 }

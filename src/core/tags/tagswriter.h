@@ -37,7 +37,6 @@ public:
 
 private:
     bool rename(Song &song, bool saved, QString &report) const;
-    static void showReport(const QString &report, Alerts &alerts);
 
     MP3Writer mp3Writer;
     M4AWriter m4aWriter;
