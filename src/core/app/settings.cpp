@@ -74,6 +74,7 @@ void Settings::registerDefaults()
     QWriteLocker locker(&d.lock);
     for (const auto &[key, value] : table)
         d.values.insert(QString::fromLatin1(key), value);
+    d.values.insert(QString::fromLatin1(RELEASE_DATABASE_ROOT), QStringLiteral("https://www.discogs.com/"));
 }
 
 QVariant Settings::value(const char *key)

@@ -22,6 +22,8 @@ inline constexpr char BIND_ALBUM_ARTIST_TO_ARTIST[] = "BIND_ALBUM_ARTIST_TO_ARTI
 inline constexpr char BIND_COMPILATION_FLAG_TO_VARIOUS_ARTISTS[] = "BIND_COMPILATION_FLAG_TO_VARIOUS_ARTISTS";
 // Text: the application version the donation reminder last showed for. No default.
 inline constexpr char lastReminderVersion[] = "lastReminderVersion";
+// Text: the service root of the release database, "https://www.discogs.com/" by default.
+inline constexpr char RELEASE_DATABASE_ROOT[] = "RELEASE_DATABASE_ROOT";
 } // namespace SettingsKeys
 
 // The user's settings: a persistent QSettings store ("Korvan"/"Korvan", so under
@@ -33,7 +35,7 @@ inline constexpr char lastReminderVersion[] = "lastReminderVersion";
 class Settings
 {
 public:
-    // Registers the defaults of every boolean key. Kept in memory only: a key
+    // Registers the defaults of every boolean key and of RELEASE_DATABASE_ROOT. Kept in memory only: a key
     // nobody wrote reads its default and is never written to disk.
     static void registerDefaults();
 
