@@ -1,5 +1,6 @@
 #include "clialerts.h"
 
+#include <QObject>
 #include <QTextStream>
 
 int CliAlerts::runAlertPanel(const QString &title, const QString &message, const QString &,
@@ -9,7 +10,9 @@ int CliAlerts::runAlertPanel(const QString &title, const QString &message, const
     err << title << '\n' << message;
     if (!message.endsWith(u'\n'))
         err << '\n';
-    return alternateButton.isNull() ? 1 : 0;
+    if (alternateButton.isNull())
+        return 1;
+    return alternateButton == QObject::tr("Show Details") || m_goOn ? 0 : 1;
 }
 
 int CliAlerts::runInformationalAlertPanel(const QString &title, const QString &message,

@@ -21,6 +21,7 @@ public:
     // music file is a usage error (false, with ERROR set); nothing is read then.
     bool load(const QStringList &paths, QString &error);
     EditorController &controller() { return m_controller; }
+    CliAlerts &alerts() { return m_alerts; }
 
     // Prints every song as a JSON line.
     void printSongs() const;

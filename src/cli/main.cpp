@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "batch/titlecase.h"
 #include "batchcommand.h"
+#include "browsercommands.h"
 #include "clisession.h"
 #include "editcommand.h"
 #include "readcommand.h"
@@ -32,8 +33,16 @@ const char usage[] = R"(usage: korvan-cli COMMAND [options] PATH...
                     run the batch command on every song found, then save
                     (options apply to this run only; --dry-run as for edit)
   titlecase TEXT... print each text in title case
+  search [--server ROOT] [--cds-only on|off] QUERY
+                    search the release database, print each release found
+  apply [--server ROOT] --query Q [--cover N] [--uncheck I,J] [--yes]
+        [--all-in-one] PATH...
+                    search, take cover N (from 0) of all covers found, uncheck
+                    titles I, J (from 0) of its release, copy the release into
+                    the songs found and save; --yes goes on when the numbers
+                    of songs and checked titles differ
 
-Exit status: 0 done, 1 a file could not be saved, 2 bad usage.
+Exit status: 0 done, 1 a file could not be saved, 2 bad usage or a failed search.
 )";
 
 } // namespace
@@ -59,6 +68,10 @@ int main(int argc, char *argv[])
         return ReadCommand::run(arguments);
     if (command == QLatin1String("edit"))
         return EditCommand::run(arguments);
+    if (command == QLatin1String("search"))
+        return BrowserCommands::search(arguments);
+    if (command == QLatin1String("apply"))
+        return BrowserCommands::apply(arguments);
     if (command == QLatin1String("titlecase")) {
         QTextStream out(stdout);
         for (const QString &text : arguments)

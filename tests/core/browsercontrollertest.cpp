@@ -17,12 +17,7 @@ protected:
     {
         KorvanTest::SetUp();
         Settings::setString(RELEASE_DATABASE_ROOT, server.root());
-        server.serveFixture(QStringLiteral("search"), QStringLiteral("search.xml"));
-        for (const char *id : {"101", "102", "103"})
-            server.serveFixture(QStringLiteral("release/") + QLatin1String(id),
-                                QStringLiteral("release-%1.xml").arg(QLatin1String(id)));
-        server.serveFixture(QStringLiteral("images/R-101-1.jpeg"), QStringLiteral("cover.jpg"));
-        server.serveFixture(QStringLiteral("images/R-101-2.png"), QStringLiteral("cover.png"));
+        server.serveFixtures();
         browser.setAlerts(&alerts);
         QObject::connect(&browser, &BrowserController::progressChanged,
                          [this] { progress.append(browser.progressMessage()); });

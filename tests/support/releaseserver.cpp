@@ -13,7 +13,8 @@
 class ReleaseServer::Handler : public QObject
 {
 public:
-    QTcpServer server;
+    // Made in start(), on the server's own thread.
+    QTcpServer *server = nullptr;
     mutable QMutex mutex;
     QHash<QString, Route> routes;
     QStringList requests;
@@ -21,10 +22,11 @@ public:
 
     void start()
     {
-        server.listen(QHostAddress::LocalHost, 0);
-        root = QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
-        connect(&server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = server.nextPendingConnection())
+        server = new QTcpServer(this);
+        server->listen(QHostAddress::LocalHost, 0);
+        root = QStringLiteral("http://127.0.0.1:%1/").arg(server->serverPort());
+        connect(server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = server->nextPendingConnection())
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
         });
     }
@@ -115,6 +117,16 @@ void ReleaseServer::serveFixture(const QString &path, const QString &name)
         route.contentType = name.endsWith(QLatin1String(".png")) ? "image/png" : "image/jpeg";
     }
     serve(path, route);
+}
+
+void ReleaseServer::serveFixtures()
+{
+    serveFixture(QStringLiteral("search"), QStringLiteral("search.xml"));
+    for (const char *id : {"101", "102", "103"})
+        serveFixture(QStringLiteral("release/") + QLatin1String(id),
+                     QStringLiteral("release-%1.xml").arg(QLatin1String(id)));
+    serveFixture(QStringLiteral("images/R-101-1.jpeg"), QStringLiteral("cover.jpg"));
+    serveFixture(QStringLiteral("images/R-101-2.png"), QStringLiteral("cover.png"));
 }
 
 QStringList ReleaseServer::requests() const

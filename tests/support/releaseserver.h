@@ -37,6 +37,8 @@ public:
     void serve(const QString &path, const Route &route);
     // Serves tests/data/releases/NAME, or tests/data/NAME for pictures.
     void serveFixture(const QString &path, const QString &name);
+    // The search, releases 101 to 103 and the pictures of tests/data/releases.
+    void serveFixtures();
     // The request targets received so far, in order ("/search?type=...").
     QStringList requests() const;
 

@@ -8,8 +8,10 @@
 #include <QNetworkRequest>
 #include <QStandardPaths>
 
-HttpClient::HttpClient(const QString &cacheFolder)
+HttpClient::HttpClient(const QString &cacheFolder, int timeoutMilliseconds, qint64 maximumReplySize)
     : m_manager(std::make_unique<QNetworkAccessManager>())
+    , m_timeout(timeoutMilliseconds)
+    , m_maximumReplySize(maximumReplySize)
 {
     if (!cacheFolder.isEmpty()) {
         auto *cache = new QNetworkDiskCache(m_manager.get());
@@ -33,7 +35,7 @@ HttpClient::Reply HttpClient::get(const QUrl &url) const
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("Korvan/%1").arg(QCoreApplication::applicationVersion()));
-    request.setTransferTimeout(TimeoutMilliseconds);
+    request.setTransferTimeout(m_timeout);
 
     std::unique_ptr<QNetworkReply> reply(m_manager->get(request));
     QEventLoop loop;
@@ -41,7 +43,7 @@ HttpClient::Reply HttpClient::get(const QUrl &url) const
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop,
                      [&](qint64 received, qint64 total) {
-                         if (received > MaximumReplySize || total > MaximumReplySize) {
+                         if (received > m_maximumReplySize || total > m_maximumReplySize) {
                              tooLarge = true;
                              reply->abort();
                          }
@@ -51,7 +53,9 @@ HttpClient::Reply HttpClient::get(const QUrl &url) const
 
     result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (tooLarge) {
-        result.error = QStringLiteral("The reply from %1 is larger than 32 MiB.").arg(url.host());
+        result.error = QStringLiteral("The reply from %1 is larger than %2 bytes.")
+                           .arg(url.host())
+                           .arg(m_maximumReplySize);
         return result;
     }
     if (reply->error() != QNetworkReply::NoError) {

@@ -27,8 +27,10 @@ public:
         QString error;
     };
 
-    // CACHE_FOLDER: where replies are cached; empty for no cache.
-    explicit HttpClient(const QString &cacheFolder);
+    // CACHE_FOLDER: where replies are cached; empty for no cache. The limits
+    // can be made smaller (for tests).
+    explicit HttpClient(const QString &cacheFolder, int timeoutMilliseconds = TimeoutMilliseconds,
+                        qint64 maximumReplySize = MaximumReplySize);
     ~HttpClient();
 
     // Fetches URL. A reply counts as ok only with a 2xx status (or from the cache).
@@ -39,4 +41,6 @@ public:
 
 private:
     std::unique_ptr<QNetworkAccessManager> m_manager;
+    int m_timeout;
+    qint64 m_maximumReplySize;
 };
