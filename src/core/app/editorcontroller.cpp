@@ -121,6 +121,9 @@ void EditorController::eraseSongs(const QList<int> &descendingRows)
         m_selected.remove(m_songs[size_t(row)].get());
         m_songs.erase(m_songs.begin() + row);
     }
+    // Kept valid at once: the display may ask for the selection while the
+    // change is still being announced.
+    updateSelectionIndexes();
 }
 
 void EditorController::removeSongs()
@@ -138,6 +141,7 @@ void EditorController::clearSongs()
     Announcement announcement(*this);
     m_selected.clear();
     m_songs.clear();
+    updateSelectionIndexes();
 }
 
 void EditorController::reloadSongs()
@@ -149,6 +153,7 @@ void EditorController::reloadSongs()
         paths.append(song->filePath());
     m_selected.clear();
     m_songs.clear();
+    updateSelectionIndexes();
     traverseFiles(paths);
 }
 

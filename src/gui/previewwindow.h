@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QuickLook;
+class QScrollArea;
+
+// The preview of the selected songs: each one's file name, cover and tags.
+// It follows the preview's open state and items; keys typed into it go to
+// the song table, so the arrow keys move the selection it follows.
+class PreviewWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    PreviewWindow(QuickLook &quickLook, QWidget *keyTarget, QWidget *parent = nullptr);
+
+    // At most this many songs are shown, with a line telling how many more there are.
+    static constexpr int MaximumShown = 100;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showItems();
+    QWidget *card(const class Song &song) const;
+
+    QuickLook &m_quickLook;
+    QWidget *m_keyTarget;
+    QScrollArea *m_scroll;
+};
