@@ -3,6 +3,7 @@
 #   ./dev.sh start [PATH...]   build and start the editor (with PATH... added)
 #   ./dev.sh test              build and run every test suite
 #   ./dev.sh bench             build and run the benchmarks
+#   ./dev.sh build             only build
 # Safe to run again: packages already present and an up-to-date build are left alone.
 set -euo pipefail
 
@@ -55,6 +56,10 @@ test)
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 300
     ;;
+build)
+    install_missing
+    build_all
+    ;;
 bench)
     install_missing
     build_all
@@ -64,7 +69,7 @@ bench)
     done
     ;;
 *)
-    sed -n '2,6p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,7p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac

@@ -10,8 +10,28 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 
 using namespace SettingsKeys;
+
+namespace {
+
+// Two links of a chain, drawn here rather than taken from a font that may lack the glyph.
+QIcon linkIcon(const QColor &color)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 3.2));
+    painter.translate(16, 16);
+    painter.rotate(-45);
+    painter.drawRoundedRect(QRectF(-14, -5, 16, 10), 5, 5);
+    painter.drawRoundedRect(QRectF(-2, -5, 16, 10), 5, 5);
+    return QIcon(pixmap);
+}
+
+} // namespace
 
 EditorPage::EditorPage(Ui::MainWindow &ui, Controllers &controllers, QWidget *window)
     : QObject(window)
@@ -84,6 +104,9 @@ void EditorPage::wireFields()
     m_fields->bindFileName(m_ui.fileNameEdit);
     m_fields->refresh();
 
+    m_ui.artistLinkButton->setText(QString());
+    m_ui.artistLinkButton->setIcon(linkIcon(m_ui.artistLinkButton->palette().color(QPalette::ButtonText)));
+    m_ui.artistLinkButton->setIconSize(QSize(18, 18));
     FieldCommands &commands = m_controllers.editor.fieldCommands();
     connect(m_ui.clearArtistButton, &QToolButton::clicked, this, [&commands] { commands.clearArtist(); });
     connect(m_ui.clearAlbumArtistButton, &QToolButton::clicked, this,

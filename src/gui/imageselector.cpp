@@ -12,6 +12,9 @@ ImageSelector::ImageSelector(const QRect &frame, const QImage &image, QWidget *p
     setGeometry(frame);
     setFocusPolicy(Qt::StrongFocus);
     m_imageView->setAlignment(Qt::AlignCenter);
+    QPalette grey = m_imageView->palette();
+    grey.setColor(QPalette::WindowText, QColor(120, 120, 120));
+    m_imageView->setPalette(grey);
     m_imageView->setGeometry(10, 10, qMax(0, frame.width() - 20), qMax(0, frame.height() - 20));
     showImage();
 }
@@ -65,7 +68,8 @@ void ImageSelector::resizeEvent(QResizeEvent *)
 void ImageSelector::showImage()
 {
     if (m_image.isNull() || m_imageView->width() <= 0 || m_imageView->height() <= 0) {
-        m_imageView->clear();
+        // The picture could not be had: say so rather than leave a black hole in the row.
+        m_imageView->setText(m_image.isNull() && m_imageView->width() > 40 ? tr("No picture") : QString());
         return;
     }
     m_imageView->setPixmap(QPixmap::fromImage(

@@ -108,4 +108,5 @@ TEST_F(CoverFlowViewTest, EmptyResultsLeaveAnEmptyStrip)
     // The release lists no image: one placeholder cover without picture.
     EXPECT_EQ(strip.documentView()->width(), 150);
     EXPECT_TRUE(strip.thumbnail(0)->imageView()->pixmap().isNull());
+    EXPECT_EQ(strip.thumbnail(0)->imageView()->text(), QStringLiteral("No picture"));
 }
