@@ -8,7 +8,9 @@
 #include "testsupport.h"
 #include "ui_MainWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -194,4 +196,31 @@ TEST_F(MainWindowTest, BrowserSearchesAndTogglesChecks)
     QTest::mouseClick(ui().editorSegment, Qt::LeftButton);
     EXPECT_EQ(ui().box->currentWidget(), ui().editor);
     EXPECT_TRUE(controllers->views.isEditorVisible());
+}
+
+TEST_F(MainWindowTest, PreferencesStoreWhatTheyShow)
+{
+    QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Ctrl+,")));
+    auto *preferences = window->findChild<QDialog *>();
+    ASSERT_TRUE(preferences);
+    EXPECT_TRUE(preferences->isVisible());
+    auto *cdsOnly = preferences->findChild<QCheckBox *>(QStringLiteral("cdsOnlyBox"));
+    ASSERT_TRUE(cdsOnly);
+    EXPECT_TRUE(cdsOnly->isChecked());
+    cdsOnly->click();
+    EXPECT_FALSE(Settings::boolForKey(SettingsKeys::SEARCH_FOR_CDS_ONLY));
+    auto *leadingZero = preferences->findChild<QCheckBox *>(QStringLiteral("leadingZeroBox"));
+    leadingZero->click();
+    EXPECT_FALSE(ui().leadingZeroButton->isChecked()) << "the numbering panel follows";
+    EXPECT_FALSE(controllers->numbering.leadingZero());
+
+    auto *root = preferences->findChild<QLineEdit *>(QStringLiteral("rootEdit"));
+    root->setText(QStringLiteral("file:///etc"));
+    Q_EMIT root->editingFinished();
+    EXPECT_EQ(Settings::stringForKey(SettingsKeys::RELEASE_DATABASE_ROOT),
+              QStringLiteral("https://www.discogs.com/"));
+    root->setText(QStringLiteral("http://127.0.0.1:8080"));
+    Q_EMIT root->editingFinished();
+    EXPECT_EQ(Settings::stringForKey(SettingsKeys::RELEASE_DATABASE_ROOT),
+              QStringLiteral("http://127.0.0.1:8080/"));
 }
