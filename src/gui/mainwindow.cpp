@@ -43,7 +43,17 @@ MainWindow::MainWindow(Controllers &controllers, QWidget *parent)
     m_controllers.views.showEditor();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The pages use the form, which goes with this object; closing the
+    // widgets while the base class tears down must not call back into them.
+    delete m_editorPage;
+    delete m_browserPage;
+    const QObject *sources[] = {&m_controllers.editor,      &m_controllers.browser, &m_controllers.views,
+                                &m_controllers.onlineSearch, &m_controllers.quickLook};
+    for (const QObject *source : sources)
+        disconnect(source, nullptr, this, nullptr);
+}
 
 void MainWindow::createMenus()
 {
