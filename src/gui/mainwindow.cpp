@@ -49,7 +49,7 @@ MainWindow::~MainWindow()
     // widgets while the base class tears down must not call back into them.
     delete m_editorPage;
     delete m_browserPage;
-    const QObject *sources[] = {&m_controllers.editor,      &m_controllers.browser, &m_controllers.views,
+    const QObject *sources[] = {&m_controllers.editor, &m_controllers.browser, &m_controllers.views,
                                 &m_controllers.onlineSearch, &m_controllers.quickLook};
     for (const QObject *source : sources)
         disconnect(source, nullptr, this, nullptr);

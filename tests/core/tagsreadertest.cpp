@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <sys/stat.h>
 
@@ -86,4 +87,39 @@ TEST_F(TagsReaderTest, EveryCorpusFileIsReadWithoutCrashing)
         }
     }
     EXPECT_GT(withTitle, 0) << "no corpus file gave a title: the readers read nothing";
+}
+
+// Reading on several threads must look exactly like reading one by one.
+TEST_F(TagsReaderTest, ParallelReadingKeepsOrderAndSharesEqualPictures)
+{
+    QStringList paths;
+    for (int i = 0; i < 40; ++i) {
+        const char *fixture = i % 3 == 0 ? "items.m4a" : (i % 3 == 1 ? "id3v2-frames.mp3" : "id3v1-only.mp3");
+        const QString extension = i % 3 == 0 ? QStringLiteral("m4a") : QStringLiteral("mp3");
+        paths.append(
+            copyFixture(QString::fromLatin1(fixture), QStringLiteral("album/%1.%2").arg(i).arg(extension)));
+        if (i == 7)
+            paths.append(tempPath(QStringLiteral("album/missing.ogg")));
+    }
+    std::vector<std::unique_ptr<Song>> songs;
+    QList<int> progress;
+    TagsReader reader;
+    reader.parseFiles(paths, songs, [&](int done, int total) {
+        EXPECT_EQ(total, 41);
+        progress.append(done);
+    });
+    ASSERT_EQ(songs.size(), 40u);
+    EXPECT_EQ(progress.last(), 41);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    for (int i = 0; i < 40; ++i) {
+        const auto alone = reader.parseFile(paths.at(i < 8 ? i : i + 1));
+        EXPECT_EQ(songs[size_t(i)]->filePath(), alone->filePath());
+        EXPECT_EQ(songs[size_t(i)]->description(), alone->description());
+        EXPECT_EQ(songs[size_t(i)]->images(), alone->images());
+        EXPECT_EQ(songs[size_t(i)]->thread(), QThread::currentThread());
+    }
+    // The PNG cover of the MP4 songs and the one of the MP3 songs are one buffer.
+    const QByteArray &png = songs[0]->objectInImagesAtIndex(0);
+    EXPECT_EQ(songs[3]->objectInImagesAtIndex(0).constData(), png.constData());
+    EXPECT_EQ(songs[1]->objectInImagesAtIndex(1).constData(), png.constData());
 }

@@ -1,5 +1,6 @@
 #include "app/textvalue.h"
 #include "app/pathnames.h"
+#include "images/imagepool.h"
 #include "images/imagetype.h"
 #include "testsupport.h"
 
@@ -53,4 +54,22 @@ TEST(ImageType, SniffsSignatures)
     EXPECT_EQ(imageTypeOf(QByteArray("\x89PN")), ImageType::Unknown);
     EXPECT_EQ(imageTypeOf(QByteArray()), ImageType::Unknown);
     EXPECT_EQ(imageMimeType(ImageType::Png), QStringLiteral("image/png"));
+}
+
+TEST(ImagePool, EqualBytesShareOneBuffer)
+{
+    ImagePool pool;
+    const QByteArray a = pool.intern(QByteArray(3000, 'x'));
+    const QByteArray b = pool.intern(QByteArray(3000, 'x'));
+    QByteArray differentEnd(3000, 'x');
+    differentEnd[2999] = 'y';
+    QByteArray differentMiddle(3000, 'x');
+    differentMiddle[1500] = 'y';
+    const QByteArray c = pool.intern(differentEnd);
+    const QByteArray d = pool.intern(differentMiddle);
+    EXPECT_EQ(a.constData(), b.constData());
+    EXPECT_NE(c.constData(), a.constData());
+    EXPECT_EQ(d, differentMiddle) << "same sample, other bytes: not shared";
+    EXPECT_NE(d.constData(), a.constData());
+    EXPECT_EQ(pool.count(), 3);
 }

@@ -8,5 +8,5 @@
 class M4AReader : public Reader
 {
 public:
-    std::unique_ptr<Song> parseFile(const QString &path) const override;
+    std::unique_ptr<Song> parseFile(const QString &path, ImagePool *images = nullptr) const override;
 };

@@ -16,7 +16,7 @@ QString frameText(const TagLib::ID3v2::Frame &frame)
     return TagLibText::toQString(frame.toString());
 }
 
-void readFrames(const TagLib::ID3v2::Tag &tag, Song &song, bool hasID3v1)
+void readFrames(const TagLib::ID3v2::Tag &tag, Song &song, bool hasID3v1, ImagePool *images)
 {
     // A "TRCK" frame replaces the ID3v1 track only when it holds a value, so
     // that an ID3v1 track survives an empty frame.
@@ -26,8 +26,10 @@ void readFrames(const TagLib::ID3v2::Tag &tag, Song &song, bool hasID3v1)
             song.setTrack(track);
     }
     for (TagLib::ID3v2::Frame *frame : tag.frameList("APIC")) {
-        if (auto *picture = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame *>(frame))
-            song.addImage(TagLibText::toByteArray(picture->picture()));
+        if (auto *picture = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame *>(frame)) {
+            const TagLib::ByteVector bytes = picture->picture();
+            Reader::addPicture(song, bytes.data(), bytes.size(), images);
+        }
     }
     for (const TagLib::ID3v2::Frame *frame : tag.frameList("TCMP"))
         song.setIsCompilation(integerValue(frameText(*frame)));
@@ -37,9 +39,9 @@ void readFrames(const TagLib::ID3v2::Tag &tag, Song &song, bool hasID3v1)
 
 } // namespace
 
-std::unique_ptr<Song> MP3Reader::parseFile(const QString &path) const
+std::unique_ptr<Song> MP3Reader::parseFile(const QString &path, ImagePool *images) const
 {
-    return readSong(path, [this](const char *fileName, Song &song) {
+    return readSong(path, [this, images](const char *fileName, Song &song) {
         TagLib::MPEG::File file(fileName, true, TagLib::AudioProperties::Average);
         if (!file.isValid())
             return;
@@ -56,7 +58,7 @@ std::unique_ptr<Song> MP3Reader::parseFile(const QString &path) const
             // Values the ID3v2 tag holds win; where it holds none, the ID3v1
             // value stays, so that nothing the file holds is hidden.
             readTag(*id3v2, song, id3v1 ? Values::HeldOnly : Values::All);
-            readFrames(*id3v2, song, id3v1 != nullptr);
+            readFrames(*id3v2, song, id3v1 != nullptr, images);
         }
     });
 }

@@ -1,5 +1,6 @@
 #include "reader.h"
 
+#include "images/imagepool.h"
 #include "model/song.h"
 #include "tags/taglibtext.h"
 
@@ -7,9 +8,14 @@
 
 #include <taglib/tag.h>
 
-std::unique_ptr<Song> Reader::parseFile(const QString &) const
+std::unique_ptr<Song> Reader::parseFile(const QString &, ImagePool *) const
 {
     return nullptr;
+}
+
+void Reader::addPicture(Song &song, const char *data, unsigned int size, ImagePool *images)
+{
+    song.addImage(images ? images->intern(data, qsizetype(size)) : QByteArray(data, qsizetype(size)));
 }
 
 void Reader::readTag(const TagLib::Tag &tag, Song &song, Values values) const

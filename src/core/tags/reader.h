@@ -8,6 +8,7 @@
 namespace TagLib {
 class Tag;
 }
+class ImagePool;
 class Song;
 
 // Base of the format readers: turns one file into a new Song through the Song
@@ -26,10 +27,13 @@ public:
     // A new song for the file at PATH, or null to skip it. The format readers
     // return a song for every path, with empty fields when the file cannot be
     // read. filePath and fileName are left to the caller.
-    virtual std::unique_ptr<Song> parseFile(const QString &path) const;
+    // IMAGES, when given, shares the buffers of byte-equal pictures between songs.
+    virtual std::unique_ptr<Song> parseFile(const QString &path, ImagePool *images = nullptr) const;
 
     // Sets title, artist, album, genre, year and comment from TAG's generic interface.
     void readTag(const TagLib::Tag &tag, Song &song, Values values = Values::All) const;
+    // Adds the picture bytes to SONG, through IMAGES when given.
+    static void addPicture(Song &song, const char *data, unsigned int size, ImagePool *images);
 
 protected:
     // A new song filled by READ with the file's name as TagLib opens it; an
