@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -49,6 +50,8 @@ Exit status: 0 done, 1 a file could not be saved, 2 bad usage or a failed search
 
 int main(int argc, char *argv[])
 {
+    // A file size limit makes writes fail (and saving report it) instead of killing the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvan-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVAN_VERSION));

@@ -10,8 +10,12 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // A file size limit makes writes fail (and saving report it) instead of killing the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvan"));
     QApplication::setApplicationName(QStringLiteral("Korvan"));

@@ -3,10 +3,9 @@
 #include "app/alerts.h"
 #include "app/pathnames.h"
 #include "app/settings.h"
-#include "app/textvalue.h"
 #include "browser/httpclient.h"
 #include "browser/queryescaping.h"
-#include "browser/xpath.h"
+#include "browser/releasereply.h"
 #include "model/cover.h"
 #include "model/release.h"
 
@@ -68,19 +67,13 @@ bool BrowserController::searchDiscogs()
     const HttpClient::Reply reply = m_client->get(searchURL(m_searchString));
     if (!validateObject(reply.ok, reply.error))
         return false;
-    pugi::xml_document document;
-    if (!validateObject(XPath::load(document, reply.body), tr("The reply of the search is not XML.")))
+    const std::optional<ReleaseReply::SearchResults> results = ReleaseReply::readSearch(reply.body);
+    if (!validateObject(results.has_value(), tr("The reply of the search is not XML that can be read.")))
         return false;
-    const std::optional<pugi::xpath_node_set> results =
-        XPath::nodes(document, "resp/searchresults/result[@type='release']");
-    if (!validateObject(results.has_value(), tr("The reply of the search could not be read.")))
-        return false;
-    const int numberOfResults =
-        integerValue(XPath::stringForXPath("resp/searchresults/@numResults", document, QStringLiteral("0")));
 
     m_releases.clear();
     m_covers.clear();
-    processReleaseItems(*results, numberOfResults);
+    processReleaseItems(*results);
     m_selectedIndex = 0;
     Q_EMIT releasesChanged();
     Q_EMIT coversChanged();
@@ -91,15 +84,15 @@ bool BrowserController::searchDiscogs()
     return true;
 }
 
-void BrowserController::processReleaseItems(const pugi::xpath_node_set &results, int numberOfResults)
+void BrowserController::processReleaseItems(const ReleaseReply::SearchResults &results)
 {
-    const int count = int(results.size());
+    const int count = int(results.releaseAddresses.size());
     for (int i = 0; i < count; ++i) {
         showProgressBar(tr("Processing result %1 of %2 (%3 filtered)...")
                             .arg(i + 1)
                             .arg(count)
-                            .arg(numberOfResults - count));
-        const QString address = XPath::stringForXPath("uri", results[size_t(i)].node(), QString());
+                            .arg(results.numberOfResults - count));
+        const QString &address = results.releaseAddresses.at(i);
         if (address.isNull())
             continue;
         if (std::unique_ptr<Release> release = processRelease(PathNames::lastPathComponent(address)))
@@ -109,52 +102,39 @@ void BrowserController::processReleaseItems(const pugi::xpath_node_set &results,
 
 std::unique_ptr<Release> BrowserController::processRelease(const QString &releaseId)
 {
+    using Outcome = ReleaseReply::ReleaseData::Outcome;
     const HttpClient::Reply reply = m_client->get(releaseURL(releaseId));
     if (!validateObject(reply.ok, reply.error))
         return nullptr;
-    pugi::xml_document document;
-    if (!validateObject(XPath::load(document, reply.body),
-                        tr("The reply for release %1 is not XML.").arg(releaseId)))
+    const ReleaseReply::ReleaseData data =
+        ReleaseReply::readRelease(reply.body, Settings::boolForKey(SettingsKeys::SEARCH_FOR_CDS_ONLY));
+    switch (data.outcome) {
+    case Outcome::NotACd:
         return nullptr;
-    if (Settings::boolForKey(SettingsKeys::SEARCH_FOR_CDS_ONLY)) {
-        const auto formats = XPath::nodes(document, "resp/release/formats/format[@name='CD']");
-        if (!formats || formats->empty())
-            return nullptr;
+    case Outcome::NotXml:
+        validateObject(false, tr("The reply for release %1 is not XML.").arg(releaseId));
+        return nullptr;
+    case Outcome::TracksUnreadable:
+    case Outcome::ImagesUnreadable:
+        validateObject(false, tr("The reply for release %1 could not be read.").arg(releaseId));
+        return nullptr;
+    case Outcome::Read:
+        break;
     }
     auto release = std::make_unique<Release>();
-    const QString empty = QStringLiteral("");
-    release->setAlbum(XPath::stringForXPath("resp/release/title", document, empty));
-    release->setArtist(XPath::stringForXPath("resp/release/artists/artist/name", document, empty));
-    release->setGenre(XPath::stringForXPath("resp/release/genres/genre", document, empty));
-    release->setYear(
-        integerValue(XPath::stringForXPath("resp/release/released", document, QStringLiteral("0"))));
-
-    const auto tracks = XPath::nodes(document, "resp/release/tracklist/track");
-    if (!validateObject(tracks.has_value(), tr("The tracks of release %1 could not be read.").arg(releaseId)))
-        return nullptr;
-    for (const pugi::xpath_node &track : *tracks) {
-        const QString title = XPath::stringForXPath("title", track.node(), QString());
-        if (!title.isNull()) {
-            release->addTitle(title);
-            release->addFlag(1);
-        }
+    release->setAlbum(data.album);
+    release->setArtist(data.artist);
+    release->setGenre(data.genre);
+    release->setYear(data.year);
+    for (const QString &title : data.titles) {
+        release->addTitle(title);
+        release->addFlag(1);
     }
-    const auto images = XPath::nodes(document, "resp/release/images/image");
-    if (!validateObject(images.has_value(), tr("The images of release %1 could not be read.").arg(releaseId)))
-        return nullptr;
-    processImages(*images, *release);
-    if (images->empty())
+    for (const QString &address : data.imageAddresses)
+        addCoverWithImage(fetchPicture(address), address, *release);
+    if (!data.listsImages)
         addCoverWithImage(QByteArray(), Cover::NoImageAvailable, *release);
     return release;
-}
-
-void BrowserController::processImages(const pugi::xpath_node_set &images, Release &release)
-{
-    for (const pugi::xpath_node &image : images) {
-        const QString address = XPath::stringForXPath("@uri", image.node(), QString());
-        if (!address.isNull())
-            addCoverWithImage(fetchPicture(address), address, release);
-    }
 }
 
 QByteArray BrowserController::fetchPicture(const QString &address) const

@@ -7,10 +7,9 @@
 #include <memory>
 #include <vector>
 
-namespace pugi {
-class xml_node;
-class xpath_node_set;
-} // namespace pugi
+namespace ReleaseReply {
+struct SearchResults;
+}
 
 class Alerts;
 class Cover;
@@ -89,9 +88,8 @@ Q_SIGNALS:
 private:
     void showProgressBar(const QString &message);
     bool validateObject(bool present, const QString &error);
-    void processReleaseItems(const pugi::xpath_node_set &results, int numberOfResults);
+    void processReleaseItems(const ReleaseReply::SearchResults &results);
     std::unique_ptr<Release> processRelease(const QString &releaseId);
-    void processImages(const pugi::xpath_node_set &images, Release &release);
     void addCoverWithImage(const QByteArray &imageData, const QString &imageUID, Release &release);
     QByteArray fetchPicture(const QString &address) const;
 

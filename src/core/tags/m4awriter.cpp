@@ -55,9 +55,9 @@ void writeCovers(TagLib::MP4::Tag &tag, const Song &song)
 
 } // namespace
 
-std::unique_ptr<TagLib::File> M4AWriter::writeFile(const Song &song) const
+std::unique_ptr<TagLib::File> M4AWriter::writeFile(const Song &song, const QString &path) const
 {
-    const QByteArray name = TagLibText::fileName(song.filePath());
+    const QByteArray name = fileName(song, path);
     auto file = std::make_unique<TagLib::MP4::File>(name.constData(), true, TagLib::AudioProperties::Average);
     TagLib::MP4::Tag *tag = file->isValid() ? file->tag() : nullptr;
     if (!tag)

@@ -8,5 +8,6 @@
 class M4AWriter : public Writer
 {
 public:
-    std::unique_ptr<TagLib::File> writeFile(const Song &song) const override;
+    using Writer::writeFile;
+    std::unique_ptr<TagLib::File> writeFile(const Song &song, const QString &path) const override;
 };

@@ -61,9 +61,9 @@ void writePictures(TagLib::ID3v2::Tag &tag, const Song &song)
 
 } // namespace
 
-std::unique_ptr<TagLib::File> MP3Writer::writeFile(const Song &song) const
+std::unique_ptr<TagLib::File> MP3Writer::writeFile(const Song &song, const QString &path) const
 {
-    const QByteArray name = TagLibText::fileName(song.filePath());
+    const QByteArray name = fileName(song, path);
     auto file =
         std::make_unique<TagLib::MPEG::File>(name.constData(), true, TagLib::AudioProperties::Average);
     if (!file->isValid())

@@ -10,7 +10,8 @@
 class MP3Writer : public Writer
 {
 public:
-    std::unique_ptr<TagLib::File> writeFile(const Song &song) const override;
+    using Writer::writeFile;
+    std::unique_ptr<TagLib::File> writeFile(const Song &song, const QString &path) const override;
     // Saves the ID3v2 tag (and an APE tag the file has) and strips the ID3v1
     // tag. Fails for a file that holds no MPEG audio.
     bool save(TagLib::File &file) const override;

@@ -4,6 +4,7 @@
 #include "images/imagepool.h"
 #include "model/song.h"
 #include "tags/musicformat.h"
+#include "tags/safesave.h"
 
 #include <QThread>
 #include <QThreadPool>
@@ -28,6 +29,7 @@ std::unique_ptr<Song> TagsReader::parseFile(const QString &path, ImagePool *imag
     const Reader *reader = readerFor(path);
     if (!reader)
         return nullptr;
+    SafeSave::recover(path);
     std::unique_ptr<Song> song = reader->parseFile(path, images);
     if (!song)
         return nullptr;

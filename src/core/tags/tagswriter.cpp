@@ -5,6 +5,7 @@
 #include "app/pathnames.h"
 #include "model/song.h"
 #include "tags/musicformat.h"
+#include "tags/safesave.h"
 
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -103,14 +104,17 @@ bool TagsWriter::writeFile(Song &song, QString &report) const
     // A file replaced by a fifo or a device since reading must not be
     // opened: it could block for ever. It counts as a failed save.
     if (QFileInfo(song.filePath()).isFile()) {
-        try {
-            std::unique_ptr<TagLib::File> file = writer->writeFile(song);
-            if (!file)
+        qint64 growth = 4096;
+        for (const QByteArray &image : song.images())
+            growth += image.size();
+        saved = SafeSave::replace(song.filePath(), growth, [&](const QString &copy) {
+            try {
+                std::unique_ptr<TagLib::File> file = writer->writeFile(song, copy);
+                return file && writer->save(*file);
+            } catch (const std::exception &) {
                 return false;
-            saved = writer->save(*file);
-        } catch (const std::exception &) {
-            saved = false;
-        }
+            }
+        });
     }
     if (!saved)
         report += notSaved(PathNames::lastPathComponent(song.filePath()));

@@ -15,9 +15,19 @@ TagLib::String tagText(const QString &text)
 
 } // namespace
 
-std::unique_ptr<TagLib::File> Writer::writeFile(const Song &) const
+std::unique_ptr<TagLib::File> Writer::writeFile(const Song &song) const
+{
+    return writeFile(song, QString());
+}
+
+std::unique_ptr<TagLib::File> Writer::writeFile(const Song &, const QString &) const
 {
     return nullptr;
+}
+
+QByteArray Writer::fileName(const Song &song, const QString &path)
+{
+    return TagLibText::fileName(path.isEmpty() ? song.filePath() : path);
 }
 
 bool Writer::save(TagLib::File &file) const

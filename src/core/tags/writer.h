@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 namespace TagLib {
@@ -19,7 +21,10 @@ public:
 
     // The file at the song's filePath with the changes applied, or null when
     // nothing can be written. The base class writes nothing.
-    virtual std::unique_ptr<TagLib::File> writeFile(const Song &song) const;
+    std::unique_ptr<TagLib::File> writeFile(const Song &song) const;
+    // The same for the file at PATH (a copy of the song's file); an empty
+    // PATH stands for the song's filePath.
+    virtual std::unique_ptr<TagLib::File> writeFile(const Song &song, const QString &path) const;
     // Writes FILE to disk the way this format wants it; true on success.
     virtual bool save(TagLib::File &file) const;
 
@@ -30,4 +35,6 @@ public:
 protected:
     // Whether FIELD counts as changed: its own flag, or any change of the images.
     static bool isChanged(const Song &song, int field);
+    // PATH, or the song's filePath when PATH is empty, as TagLib opens it.
+    static QByteArray fileName(const Song &song, const QString &path);
 };

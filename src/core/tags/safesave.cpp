@@ -1,0 +1,204 @@
+#include "safesave.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace SafeSave {
+
+namespace {
+
+// An open file descriptor, closed when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd = -1)
+        : m_fd(fd)
+    {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// The hidden file beside PATH that ends in SUFFIX; for a name too long to take
+// more, a hidden name made from its hash.
+QByteArray sideFile(const QByteArray &path, const char *suffix)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = path.left(slash + 1);
+    const QByteArray name = path.mid(slash + 1);
+    QByteArray side = '.' + name + suffix;
+    if (side.size() > NAME_MAX)
+        side = ".korvan-" + QCryptographicHash::hash(name, QCryptographicHash::Sha1).toHex() + suffix;
+    return folder + side;
+}
+
+bool syncFolderOf(const QByteArray &path)
+{
+    const QByteArray folder = path.left(qMax<qsizetype>(path.lastIndexOf('/'), 1));
+    Descriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return fd.valid() && ::fsync(fd.get()) == 0;
+}
+
+bool writeAll(int fd, const char *data, ssize_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Copies everything of FROM into TO (both at offset 0), then cuts TO to that length.
+bool copyContents(int from, int to)
+{
+    if (::lseek(from, 0, SEEK_SET) < 0 || ::lseek(to, 0, SEEK_SET) < 0)
+        return false;
+    off_t total = 0;
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, 1 << 20, 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0)
+            break; // not on this file system: copy by hand below
+        if (copied == 0)
+            return ::ftruncate(to, total) == 0;
+        total += copied;
+    }
+    if (::lseek(from, total, SEEK_SET) < 0 || ::lseek(to, total, SEEK_SET) < 0)
+        return false;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(from, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return ::ftruncate(to, total) == 0;
+        if (!writeAll(to, buffer, got))
+            return false;
+        total += got;
+    }
+}
+
+// Writes the finished JOURNAL over TARGET in place, then removes the journal.
+bool rollForward(const QByteArray &journal, const QByteArray &target)
+{
+    Descriptor from(::open(journal.constData(), O_RDONLY | O_CLOEXEC));
+    Descriptor to(::open(target.constData(), O_WRONLY | O_CLOEXEC));
+    if (!from.valid() || !to.valid())
+        return false;
+    if (!copyContents(from.get(), to.get()) || ::fsync(to.get()) != 0 || !to.close())
+        return false;
+    return ::unlink(journal.constData()) == 0 && syncFolderOf(target);
+}
+
+} // namespace
+
+void recover(const QString &path)
+{
+    const QByteArray target = encoded(path);
+    const QByteArray journal = sideFile(target, ".korvan-new");
+    struct stat status;
+    if (::lstat(journal.constData(), &status) == 0 && S_ISREG(status.st_mode))
+        rollForward(journal, target);
+}
+
+bool replace(const QString &path, qint64 reserve, const std::function<bool(const QString &copy)> &write)
+{
+    // Through a symbolic link the file it points to is saved; the link stays.
+    char resolved[PATH_MAX];
+    if (!::realpath(encoded(path).constData(), resolved))
+        return false;
+    const QByteArray target(resolved);
+    recover(QFile::decodeName(target));
+
+    Descriptor original(::open(target.constData(), O_RDONLY | O_CLOEXEC));
+    struct stat status;
+    if (!original.valid() || ::fstat(original.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+
+    const QByteArray copyPath = sideFile(target, ".korvan-tmp");
+    ::unlink(copyPath.constData()); // left by an interrupted save
+    Descriptor copy(::open(copyPath.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!copy.valid())
+        return false;
+    auto fail = [&] {
+        ::unlink(copyPath.constData());
+        return false;
+    };
+    // Room for the file and its growth, taken now: a full disk fails here, not
+    // half way through writing the tags (TagLib does not report failed writes).
+    const off_t room = status.st_size + off_t(qMax<qint64>(reserve, 0)) + 65536;
+    const int reserved = ::posix_fallocate(copy.get(), 0, room);
+    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
+        return fail();
+    if (!copyContents(original.get(), copy.get()))
+        return fail();
+    if (::fchmod(copy.get(), status.st_mode & 07777) != 0)
+        return fail();
+    if (status.st_uid != ::geteuid() || status.st_gid != ::getegid()) {
+        if (::fchown(copy.get(), status.st_uid, status.st_gid) != 0 && ::geteuid() == 0)
+            return fail();
+    }
+    if (!copy.close())
+        return fail();
+
+    if (!write(QFile::decodeName(copyPath)))
+        return fail();
+
+    // Everything written must be on the disk before the copy takes the file's place.
+    Descriptor written(::open(copyPath.constData(), O_RDONLY | O_CLOEXEC));
+    struct stat after;
+    if (!written.valid() || ::fsync(written.get()) != 0 || ::fstat(written.get(), &after) != 0 ||
+        after.st_size == 0)
+        return fail();
+    written.close();
+
+    if (status.st_nlink <= 1) {
+        if (::rename(copyPath.constData(), target.constData()) != 0)
+            return fail();
+        syncFolderOf(target);
+        return true;
+    }
+    const QByteArray journal = sideFile(target, ".korvan-new");
+    if (::rename(copyPath.constData(), journal.constData()) != 0 || !syncFolderOf(target))
+        return fail();
+    // From here on the save completes, now or through recover().
+    return rollForward(journal, target);
+}
+
+} // namespace SafeSave
