@@ -1,5 +1,6 @@
 #include "app/editorcontroller.h"
 #include "model/song.h"
+#include "scriptedalerts.h"
 #include "taglibfiles.h"
 #include "testsupport.h"
 
@@ -9,7 +10,9 @@
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 
+#include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -230,4 +233,29 @@ TEST_F(EditorControllerTest, SortsInPlaceWithNumericalCompare)
     controller.sortUsingDescriptors({{QStringLiteral("track"), false, SortDescriptor::Comparison::Plain}});
     EXPECT_EQ(controller.songAt(0)->track(), QStringLiteral("B"));
     EXPECT_EQ(controller.songAt(1)->track(), QStringLiteral("9"));
+}
+
+TEST_F(EditorControllerTest, NamesThatAreNotUtf8AreSkippedAndReported)
+{
+    makeSongFile(QStringLiteral("m/good.mp3"));
+    const QByteArray bad = QFile::encodeName(tempPath(QStringLiteral("m"))) + "/caf\xe9.mp3";
+    ASSERT_TRUE(
+        QFile::copy(TestSupport::dataPath(QStringLiteral("silent.mp3")), tempPath(QStringLiteral("x.mp3"))));
+    ASSERT_EQ(::rename(QFile::encodeName(tempPath(QStringLiteral("x.mp3"))).constData(), bad.constData()), 0);
+    ScriptedAlerts alerts;
+    alerts.answers = {0};
+    controller.setAlerts(&alerts);
+    controller.traverseFiles({tempPath(QStringLiteral("m"))});
+    EXPECT_EQ(fileNames(controller), QStringList{QStringLiteral("good.mp3")});
+    ASSERT_EQ(alerts.shown.size(), 2);
+    EXPECT_EQ(alerts.shown[0].title, QStringLiteral("Korvan could not add one or more files."));
+    EXPECT_TRUE(alerts.shown[1].message.contains(QStringLiteral("caf")))
+        << alerts.shown[1].message.toStdString();
+
+    // Saving the good song never touches the other file's name.
+    controller.songAt(0)->setTitle(QStringLiteral("x"));
+    EXPECT_TRUE(controller.saveSongs());
+    EXPECT_EQ(::access(bad.constData(), F_OK), 0) << "the file keeps its own name";
+    // Qt cannot name it to clean it up.
+    ::unlink(bad.constData());
 }

@@ -44,8 +44,7 @@ public:
         {
             QMutexLocker locker(&mutex);
             requests.append(target);
-            route = routes.value(target.mid(1).section(u'?', 0, 0),
-                                 Route{404, QByteArray("not found"), "text/plain", 0, false, false});
+            route = find(target.mid(1).section(u'?', 0, 0));
         }
         route.body.replace("{root}", root.toUtf8());
         QPointer<QTcpSocket> guarded(socket);
@@ -53,6 +52,18 @@ public:
             if (guarded)
                 answer(guarded, route);
         });
+    }
+
+    // The route of PATH: its own, or one ending in "*" that PATH begins with.
+    Route find(const QString &path) const
+    {
+        if (routes.contains(path))
+            return routes.value(path);
+        for (auto it = routes.cbegin(); it != routes.cend(); ++it) {
+            if (it.key().endsWith(u'*') && path.startsWith(it.key().chopped(1)))
+                return it.value();
+        }
+        return Route{404, QByteArray("not found"), "text/plain", 0, false, false};
     }
 
     static void answer(QTcpSocket *socket, const Route &route)

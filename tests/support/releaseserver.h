@@ -33,7 +33,8 @@ public:
     // "http://127.0.0.1:PORT/"
     QString root() const;
     // Answers requests for PATH (the target without its query, without the
-    // leading "/") with ROUTE. "{root}" in the body becomes root().
+    // leading "/") with ROUTE; a PATH ending in "*" answers every path that
+    // begins like it. "{root}" in the body becomes root().
     void serve(const QString &path, const Route &route);
     // Serves tests/data/releases/NAME, or tests/data/NAME for pictures.
     void serveFixture(const QString &path, const QString &name);

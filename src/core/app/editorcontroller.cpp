@@ -1,5 +1,6 @@
 #include "editorcontroller.h"
 
+#include "app/alerts.h"
 #include "app/fieldcommands.h"
 #include "app/filegatherer.h"
 #include "model/song.h"
@@ -104,6 +105,7 @@ void EditorController::traverseFiles(const QStringList &paths)
     FileGatherer gatherer;
     for (const QString &path : paths)
         gatherer.traverseFile(path, files);
+    reportSkipped(gatherer.skippedNames());
     {
         Announcement announcement(*this);
         const size_t before = m_songs.size();
@@ -113,6 +115,17 @@ void EditorController::traverseFiles(const QStringList &paths)
             Q_EMIT sortDescriptorsCleared();
     }
     showProgressBar(QString());
+}
+
+void EditorController::reportSkipped(const QStringList &names)
+{
+    if (names.isEmpty() || !m_alerts)
+        return;
+    QString details;
+    for (const QString &name : names)
+        details += QStringLiteral("\u2022 %1\n").arg(name);
+    m_alerts->runFailureAlert(tr("Korvan could not add one or more files."),
+                              tr("Their names are not valid UTF-8. Rename them to add them."), details);
 }
 
 void EditorController::eraseSongs(const QList<int> &descendingRows)

@@ -110,6 +110,8 @@ Q_SIGNALS:
 private:
     class Announcement;
     void eraseSongs(const QList<int> &descendingRows);
+    // Tells the user which music files could not be added for their names.
+    void reportSkipped(const QStringList &names);
     void updateSelectionIndexes();
 
     std::vector<std::unique_ptr<Song>> m_songs;

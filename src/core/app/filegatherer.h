@@ -10,7 +10,8 @@
 // back into a folder that is being walked, so every walk ends. Paths that do
 // not exist, folders that cannot be listed and anything that is neither a
 // regular file nor a folder (fifos, sockets, devices) are skipped; nothing is
-// ever opened for reading.
+// ever opened for reading. Entries whose names are not valid UTF-8 are
+// skipped too, and remembered so the user can be told.
 class FileGatherer
 {
 public:
@@ -20,7 +21,16 @@ public:
     void traverseFile(const QString &path, QStringList &files);
     // The music files under all of PATHS, in order.
     QStringList musicFiles(const QStringList &paths);
+    // Music files passed over because their names are not valid UTF-8 (Qt
+    // could not name them again to open or rename them), as far as they can
+    // be shown.
+    const QStringList &skippedNames() const { return m_skipped; }
 
 private:
+    // The entry names of FOLDER as text, in file-manager order; names that do
+    // not survive the way to text and back are left out and remembered.
+    QStringList entries(const QString &folder);
+
     QSet<QString> m_openFolders;
+    QStringList m_skipped;
 };
