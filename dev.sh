@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Korvan's set-up: installs what is missing, builds, then starts the editor or runs the tests.
 #   ./dev.sh start [PATH...]   build and start the editor (with PATH... added)
-#   ./dev.sh test              build and run every test suite
+#   ./dev.sh test              build and run every test suite, then again with ASan and UBSan
 #   ./dev.sh bench             build and run the benchmarks
 #   ./dev.sh build             only build
 # Safe to run again: packages already present and an up-to-date build are left alone.
@@ -9,6 +9,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 build="${KORVAN_BUILD_DIR:-$root/build}"
+sanitized="${KORVAN_SANITIZER_BUILD_DIR:-$root/build-sanitize}"
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins
           libtag1-dev libpugixml-dev libgtest-dev libbenchmark-dev)
@@ -40,6 +41,16 @@ build_all() {
     cmake --build "$build" -j2
 }
 
+build_sanitized() {
+    if [ ! -f "$sanitized/CMakeCache.txt" ]; then
+        say "configuring $sanitized (AddressSanitizer and UndefinedBehaviorSanitizer)"
+        cmake -S "$root" -B "$sanitized" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVAN_SANITIZE=ON \
+            -DKORVAN_BUILD_BENCHMARKS=OFF
+    fi
+    say "building with sanitizers (2 jobs)"
+    cmake --build "$sanitized" -j2
+}
+
 command=${1:-}
 [ $# -gt 0 ] && shift
 case "$command" in
@@ -53,8 +64,12 @@ test)
     install_missing
     build_all
     say "running the tests"
-    cd "$build"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 300
+    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 300)
+    build_sanitized
+    say "running the tests with sanitizers"
+    cd "$sanitized"
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j2 --timeout 600
     ;;
 build)
     install_missing
