@@ -1,6 +1,7 @@
 #include "songtablemodel.h"
 
 #include "app/editorcontroller.h"
+#include "app/selectionvalues.h"
 #include "app/tabledatasource.h"
 #include "model/song.h"
 
@@ -33,28 +34,11 @@ const ColumnInfo columns[] = {
 
 QString cellText(const Song &song, int column)
 {
-    switch (column) {
-    case SongTableModel::TrackColumn:
-        return song.track();
-    case SongTableModel::TitleColumn:
-        return song.title();
-    case SongTableModel::ArtistColumn:
-        return song.artist();
-    case SongTableModel::AlbumArtistColumn:
-        return song.albumArtist();
-    case SongTableModel::AlbumColumn:
-        return song.album();
-    case SongTableModel::GenreColumn:
-        return song.genre();
-    case SongTableModel::YearColumn:
-        return song.year() ? QString::number(song.year()) : QString();
-    case SongTableModel::CommentColumn:
-        return song.comment().section(u'\n', 0, 0);
-    case SongTableModel::FileNameColumn:
-        return song.fileName();
-    default:
-        return QString();
-    }
+    if (column == SongTableModel::CompilationColumn)
+        return QString(); // a check box
+    const QString text = SelectionValues::text(song, columns[column].field);
+    // A comment of several lines shows its first one.
+    return column == SongTableModel::CommentColumn ? text.section(u'\n', 0, 0) : text;
 }
 
 } // namespace

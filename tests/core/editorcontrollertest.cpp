@@ -42,10 +42,7 @@ protected:
     // Adds the songs 0.mp3 ... (n-1).mp3 and forgets the announcements so far.
     void addNumbered(int n)
     {
-        QStringList paths;
-        for (int i = 0; i < n; ++i)
-            paths.append(makeSongFile(QStringLiteral("n/%1.mp3").arg(i)));
-        controller.traverseFiles(paths);
+        addSongFiles(controller, n, QStringLiteral("n/%1.mp3"));
         willChange = didChange = sortCleared = 0;
         progressTexts.clear();
     }

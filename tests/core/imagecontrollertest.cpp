@@ -17,10 +17,7 @@ protected:
     void SetUp() override
     {
         KorvanTest::SetUp();
-        QStringList paths;
-        for (int i = 0; i < 3; ++i)
-            paths.append(makeSongFile(QStringLiteral("s%1.mp3").arg(i)));
-        editor.traverseFiles(paths);
+        addSongFiles(editor, 3, QStringLiteral("s%1.mp3"));
     }
     Song &song(int row) { return *editor.songAt(row); }
     QMimeData *urls(const QStringList &names)

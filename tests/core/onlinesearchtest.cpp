@@ -30,10 +30,7 @@ protected:
         server.serveFixtures();
         editor.setAlerts(&alerts);
         browser.setAlerts(&alerts);
-        QStringList paths;
-        for (int i = 0; i < 5; ++i)
-            paths.append(makeSongFile(QStringLiteral("s%1.mp3").arg(i)));
-        editor.traverseFiles(paths);
+        addSongFiles(editor, 5, QStringLiteral("s%1.mp3"));
         ASSERT_TRUE(browser.searchDiscogs());
     }
     Song &song(int row) { return *editor.songAt(row); }

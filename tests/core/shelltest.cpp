@@ -66,10 +66,7 @@ protected:
     void SetUp() override
     {
         KorvanTest::SetUp();
-        QStringList paths;
-        for (int i = 0; i < 3; ++i)
-            paths.append(makeSongFile(QStringLiteral("s%1.mp3").arg(i)));
-        editor.traverseFiles(paths);
+        addSongFiles(editor, 3, QStringLiteral("s%1.mp3"));
         const char *artists[] = {"Ann", "Bo", "Ann"};
         for (int i = 0; i < 3; ++i) {
             editor.songAt(i)->setArtist(QString::fromLatin1(artists[i]));

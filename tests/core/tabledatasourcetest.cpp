@@ -12,10 +12,7 @@ protected:
     void SetUp() override
     {
         KorvanTest::SetUp();
-        QStringList paths;
-        for (int i = 0; i < 6; ++i)
-            paths.append(makeSongFile(QStringLiteral("n/%1.mp3").arg(i)));
-        controller.traverseFiles(paths);
+        addSongFiles(controller, 6, QStringLiteral("n/%1.mp3"));
     }
     QMimeData *files(const QStringList &names)
     {

@@ -74,6 +74,14 @@ QString KorvanTest::makeSongFile(const QString &name) const
     return path;
 }
 
+void KorvanTest::addSongFiles(EditorController &controller, int count, const QString &pattern) const
+{
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+        paths.append(makeSongFile(pattern.arg(i)));
+    controller.traverseFiles(paths);
+}
+
 QStringList fileNames(const EditorController &controller)
 {
     QStringList names;

@@ -21,6 +21,8 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 
 } // namespace TestSupport
 
+class EditorController;
+
 // Base fixture: a fresh temporary folder and a settings store of its own, so
 // settings written by one test never reach another.
 class KorvanTest : public ::testing::Test
@@ -37,6 +39,9 @@ protected:
     // Creates the untagged music file NAME (silent.mp3 or silent.m4a by its
     // extension, any other name as an empty file), making folders as needed.
     QString makeSongFile(const QString &name) const;
+    // Makes COUNT untagged MP3 files from PATTERN ("s%1.mp3", %1 counting
+    // from 0) and adds them to CONTROLLER's song list.
+    void addSongFiles(EditorController &controller, int count, const QString &pattern) const;
 
     QTemporaryDir m_dir;
 };
