@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cerrno>
 #include <climits>
@@ -10,8 +11,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace SafeSave {
 
 namespace {
 
@@ -128,7 +127,30 @@ bool rollForward(const QByteArray &journal, const QByteArray &target)
 
 } // namespace
 
-void recover(const QString &path)
+SafeSave::SafeSave() = default;
+
+SafeSave::~SafeSave()
+{
+    if (!m_spare.isEmpty())
+        ::unlink(m_spare.constData());
+}
+
+bool SafeSave::flush(const QStringList &paths)
+{
+    QSet<dev_t> flushed;
+    bool ok = true;
+    for (const QString &path : paths) {
+        Descriptor fd(::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC));
+        struct stat status;
+        if (!fd.valid() || ::fstat(fd.get(), &status) != 0 || flushed.contains(status.st_dev))
+            continue;
+        flushed.insert(status.st_dev);
+        ok = ::syncfs(fd.get()) == 0 && ok;
+    }
+    return ok;
+}
+
+void SafeSave::recover(const QString &path)
 {
     const QByteArray target = encoded(path);
     const QByteArray journal = sideFile(target, ".korvan-new");
@@ -137,7 +159,25 @@ void recover(const QString &path)
         rollForward(journal, target);
 }
 
-bool replace(const QString &path, qint64 reserve, const std::function<bool(const QString &copy)> &write)
+QByteArray SafeSave::takeCopyFile(const QByteArray &copyPath, dev_t device)
+{
+    // The old contents of the last file saved make the next copy: no file is
+    // created or deleted, which costs file systems more than the copying.
+    if (!m_spare.isEmpty() && m_spareDevice == device &&
+        ::rename(m_spare.constData(), copyPath.constData()) == 0) {
+        m_spare.clear();
+        return copyPath;
+    }
+    if (!m_spare.isEmpty())
+        ::unlink(m_spare.constData());
+    m_spare.clear();
+    ::unlink(copyPath.constData()); // left by an interrupted save
+    Descriptor created(::open(copyPath.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    return created.valid() ? copyPath : QByteArray();
+}
+
+bool SafeSave::replace(const QString &path, qint64 reserve,
+                       const std::function<bool(const QString &copy)> &write)
 {
     // Through a symbolic link the file it points to is saved; the link stays.
     char resolved[PATH_MAX];
@@ -151,54 +191,60 @@ bool replace(const QString &path, qint64 reserve, const std::function<bool(const
     if (!original.valid() || ::fstat(original.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
 
-    const QByteArray copyPath = sideFile(target, ".korvan-tmp");
-    ::unlink(copyPath.constData()); // left by an interrupted save
-    Descriptor copy(::open(copyPath.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (!copy.valid())
+    const QByteArray copyPath = takeCopyFile(sideFile(target, ".korvan-tmp"), status.st_dev);
+    if (copyPath.isEmpty())
         return false;
     auto fail = [&] {
         ::unlink(copyPath.constData());
         return false;
     };
-    // Room for the file and its growth, taken now: a full disk fails here, not
-    // half way through writing the tags (TagLib does not report failed writes).
-    const off_t room = status.st_size + off_t(qMax<qint64>(reserve, 0)) + 65536;
-    const int reserved = ::posix_fallocate(copy.get(), 0, room);
-    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
-        return fail();
-    if (!copyContents(original.get(), copy.get()))
-        return fail();
-    if (::fchmod(copy.get(), status.st_mode & 07777) != 0)
-        return fail();
-    if (status.st_uid != ::geteuid() || status.st_gid != ::getegid()) {
-        if (::fchown(copy.get(), status.st_uid, status.st_gid) != 0 && ::geteuid() == 0)
+    {
+        Descriptor copy(::open(copyPath.constData(), O_RDWR | O_CLOEXEC));
+        if (!copy.valid())
+            return fail();
+        if (!copyContents(original.get(), copy.get()))
+            return fail();
+        // Room for the growth, taken now: a full disk fails here, not half way
+        // through writing the tags (TagLib does not report failed writes).
+        const int reserved =
+            ::fallocate(copy.get(), FALLOC_FL_KEEP_SIZE, status.st_size, off_t(qMax<qint64>(reserve, 4096)));
+        if (reserved != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+            return fail();
+        if (::fchmod(copy.get(), status.st_mode & 07777) != 0)
+            return fail();
+        if (status.st_uid != ::geteuid() || status.st_gid != ::getegid()) {
+            if (::fchown(copy.get(), status.st_uid, status.st_gid) != 0 && ::geteuid() == 0)
+                return fail();
+        }
+        if (!copy.close())
             return fail();
     }
-    if (!copy.close())
-        return fail();
-
     if (!write(QFile::decodeName(copyPath)))
         return fail();
-
-    // Everything written must be on the disk before the copy takes the file's place.
-    Descriptor written(::open(copyPath.constData(), O_RDONLY | O_CLOEXEC));
     struct stat after;
-    if (!written.valid() || ::fsync(written.get()) != 0 || ::fstat(written.get(), &after) != 0 ||
-        after.st_size == 0)
+    if (::stat(copyPath.constData(), &after) != 0 || after.st_size == 0)
         return fail();
-    written.close();
 
     if (status.st_nlink <= 1) {
-        if (::rename(copyPath.constData(), target.constData()) != 0)
-            return fail();
-        syncFolderOf(target);
-        return true;
+        // Atomic: whenever the process dies, the file is the old one or the new
+        // one. (flush() puts a whole save on the disk at once; a sync for each
+        // file would cost more than the save itself.) Exchanged, the old
+        // contents stay behind as the spare for the next file.
+        if (::renameat2(AT_FDCWD, copyPath.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
+            m_spare = copyPath;
+            m_spareDevice = status.st_dev;
+            return true;
+        }
+        return ::rename(copyPath.constData(), target.constData()) == 0 || fail();
     }
+    // In place, the journal must be complete on the disk before the file is touched.
+    Descriptor written(::open(copyPath.constData(), O_RDONLY | O_CLOEXEC));
+    if (!written.valid() || ::fsync(written.get()) != 0)
+        return fail();
+    written.close();
     const QByteArray journal = sideFile(target, ".korvan-new");
     if (::rename(copyPath.constData(), journal.constData()) != 0 || !syncFolderOf(target))
         return fail();
     // From here on the save completes, now or through recover().
     return rollForward(journal, target);
 }
-
-} // namespace SafeSave

@@ -4,6 +4,7 @@
 #include "app/filemanager.h"
 #include "app/pathnames.h"
 #include "model/song.h"
+#include "tags/audiocheck.h"
 #include "tags/musicformat.h"
 #include "tags/safesave.h"
 
@@ -95,6 +96,12 @@ bool TagsWriter::rename(Song &song, bool saved, QString &report) const
 
 bool TagsWriter::writeFile(Song &song, QString &report) const
 {
+    SafeSave saver;
+    return writeFile(song, report, saver);
+}
+
+bool TagsWriter::writeFile(Song &song, QString &report, SafeSave &saver) const
+{
     if (!song.isModified())
         return true;
     const Writer *writer = writerFor(song.filePath());
@@ -104,13 +111,23 @@ bool TagsWriter::writeFile(Song &song, QString &report) const
     // A file replaced by a fifo or a device since reading must not be
     // opened: it could block for ever. It counts as a failed save.
     if (QFileInfo(song.filePath()).isFile()) {
+        // How much the tags may grow: the texts (4 bytes a character at the
+        // most), and the pictures when they are written again.
         qint64 growth = 4096;
-        for (const QByteArray &image : song.images())
-            growth += image.size();
-        saved = SafeSave::replace(song.filePath(), growth, [&](const QString &copy) {
+        for (const QString *text : {&song.track(), &song.title(), &song.artist(), &song.albumArtist(),
+                                    &song.album(), &song.genre(), &song.comment()})
+            growth += 4 * text->size();
+        if (song.isImagesModified()) {
+            for (const QByteArray &image : song.images())
+                growth += image.size();
+        }
+        saved = saver.replace(song.filePath(), growth, [&](const QString &copy) {
             try {
                 std::unique_ptr<TagLib::File> file = writer->writeFile(song, copy);
-                return file && writer->save(*file);
+                if (!file || !writer->save(*file))
+                    return false;
+                file.reset(); // closed, so everything is written
+                return AudioCheck::sameAudio(song.filePath(), copy, musicFormatOf(song.filePath()));
             } catch (const std::exception &) {
                 return false;
             }
@@ -129,11 +146,18 @@ QString TagsWriter::writeFiles(const std::vector<std::unique_ptr<Song>> &songs, 
 {
     QString report = QStringLiteral("");
     const int total = int(songs.size());
+    QStringList written;
+    SafeSave saver;
     for (int done = 0; done < total; ++done) {
-        writeFile(*songs[size_t(done)], report);
+        Song &song = *songs[size_t(done)];
+        if (song.isModified()) {
+            writeFile(song, report, saver);
+            written.append(song.filePath());
+        }
         if (progress)
             progress(done + 1, total);
     }
+    SafeSave::flush(written);
     if (!report.isEmpty() && alerts) {
         alerts->runFailureAlert(QObject::tr("Korvan could not save one or more files."),
                                 QObject::tr("Make sure file permissions are correctly set."), report);

@@ -10,6 +10,7 @@
 #include <vector>
 
 class Alerts;
+class SafeSave;
 class Song;
 
 // Saves songs: writes each modified song's changed fields into its file
@@ -28,6 +29,8 @@ public:
     // Writes and renames one modified song, appending its failures to REPORT.
     // True when the song was saved completely (and its flags cleared).
     bool writeFile(Song &song, QString &report) const;
+    // The same, saving through SAVER (which one save of many songs shares).
+    bool writeFile(Song &song, QString &report, SafeSave &saver) const;
 
     // A file name as the user typed it, made fit for the disk: ends trimmed,
     // "/" and ":" removed, inner runs of blanks and tabs made one blank.
