@@ -110,22 +110,30 @@ QVariant SongTableModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         if (index.column() == CompilationColumn)
             return QVariant();
-        return role == Qt::ToolTipRole && index.column() == FileNameColumn ? song.filePath()
-                                                                           : cellText(song, index.column());
+        if (role == Qt::ToolTipRole && index.column() == FileNameColumn)
+            return song.filePath();
+        // A song without a title is known by its file name, shown as a stand-in.
+        if (index.column() == TitleColumn && song.title().isEmpty())
+            return song.fileNameWithoutExtension();
+        return cellText(song, index.column());
     case Qt::CheckStateRole:
         if (index.column() == CompilationColumn)
             return song.isCompilation() ? Qt::Checked : Qt::Unchecked;
         return QVariant();
-    case Qt::FontRole:
-        if (song.isModified()) {
-            QFont font = QApplication::font();
-            font.setBold(true);
-            return font;
-        }
-        return QVariant();
+    case Qt::FontRole: {
+        const bool standIn = index.column() == TitleColumn && song.title().isEmpty();
+        if (!song.isModified() && !standIn)
+            return QVariant();
+        QFont font = QApplication::font();
+        font.setBold(song.isModified());
+        font.setItalic(standIn);
+        return font;
+    }
     case Qt::ForegroundRole:
         if (song.isModified(columns[index.column()].field))
             return QApplication::palette().color(QPalette::Link);
+        if (index.column() == TitleColumn && song.title().isEmpty())
+            return QApplication::palette().color(QPalette::PlaceholderText);
         return QVariant();
     case Qt::TextAlignmentRole:
         if (index.column() == TrackColumn || index.column() == YearColumn)
