@@ -94,6 +94,35 @@ bool TagsWriter::rename(Song &song, bool saved, QString &report) const
     return false;
 }
 
+bool TagsWriter::saveTags(const Song &song, const Writer &writer, SafeSave &saver) const
+{
+    // A file replaced by a fifo or a device since reading must not be
+    // opened: it could block for ever. It counts as a failed save.
+    if (!QFileInfo(song.filePath()).isFile())
+        return false;
+    // How much the tags may grow: the texts (4 bytes a character at the
+    // most), and the pictures when they are written again.
+    qint64 growth = 4096;
+    for (const QString *text : {&song.track(), &song.title(), &song.artist(), &song.albumArtist(),
+                                &song.album(), &song.genre(), &song.comment()})
+        growth += 4 * text->size();
+    if (song.isImagesModified()) {
+        for (const QByteArray &image : song.images())
+            growth += image.size();
+    }
+    return saver.replace(song.filePath(), growth, [&](const QString &copy) {
+        try {
+            std::unique_ptr<TagLib::File> file = writer.writeFile(song, copy);
+            if (!file || !writer.save(*file))
+                return false;
+            file.reset(); // closed, so everything is written
+            return AudioCheck::sameAudio(song.filePath(), copy, musicFormatOf(song.filePath()));
+        } catch (const std::exception &) {
+            return false;
+        }
+    });
+}
+
 bool TagsWriter::writeFile(Song &song, QString &report) const
 {
     SafeSave saver;
@@ -107,32 +136,7 @@ bool TagsWriter::writeFile(Song &song, QString &report, SafeSave &saver) const
     const Writer *writer = writerFor(song.filePath());
     if (!writer)
         return false;
-    bool saved = false;
-    // A file replaced by a fifo or a device since reading must not be
-    // opened: it could block for ever. It counts as a failed save.
-    if (QFileInfo(song.filePath()).isFile()) {
-        // How much the tags may grow: the texts (4 bytes a character at the
-        // most), and the pictures when they are written again.
-        qint64 growth = 4096;
-        for (const QString *text : {&song.track(), &song.title(), &song.artist(), &song.albumArtist(),
-                                    &song.album(), &song.genre(), &song.comment()})
-            growth += 4 * text->size();
-        if (song.isImagesModified()) {
-            for (const QByteArray &image : song.images())
-                growth += image.size();
-        }
-        saved = saver.replace(song.filePath(), growth, [&](const QString &copy) {
-            try {
-                std::unique_ptr<TagLib::File> file = writer->writeFile(song, copy);
-                if (!file || !writer->save(*file))
-                    return false;
-                file.reset(); // closed, so everything is written
-                return AudioCheck::sameAudio(song.filePath(), copy, musicFormatOf(song.filePath()));
-            } catch (const std::exception &) {
-                return false;
-            }
-        });
-    }
+    const bool saved = saveTags(song, *writer, saver);
     if (!saved)
         report += notSaved(PathNames::lastPathComponent(song.filePath()));
     const bool renamed = !song.isFileNameModified() || rename(song, saved, report);

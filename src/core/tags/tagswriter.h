@@ -39,6 +39,8 @@ public:
     const Writer *writerFor(const QString &path) const;
 
 private:
+    // Writes the song's changed fields into its file, safely; true when saved.
+    bool saveTags(const Song &song, const Writer &writer, SafeSave &saver) const;
     bool rename(Song &song, bool saved, QString &report) const;
 
     MP3Writer mp3Writer;
