@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -202,13 +203,13 @@ bool SafeSave::replace(const QString &path, qint64 reserve,
         Descriptor copy(::open(copyPath.constData(), O_RDWR | O_CLOEXEC));
         if (!copy.valid())
             return fail();
-        if (!copyContents(original.get(), copy.get()))
+        // Without room for the file and its growth, fail now rather than half
+        // way through (the caller's check of the written copy catches the rest).
+        struct statvfs space;
+        if (::fstatvfs(copy.get(), &space) == 0 && qint64(space.f_bavail) * qint64(space.f_frsize) <
+                                                       qint64(status.st_size) + qMax<qint64>(reserve, 0))
             return fail();
-        // Room for the growth, taken now: a full disk fails here, not half way
-        // through writing the tags (TagLib does not report failed writes).
-        const int reserved =
-            ::fallocate(copy.get(), FALLOC_FL_KEEP_SIZE, status.st_size, off_t(qMax<qint64>(reserve, 4096)));
-        if (reserved != 0 && errno != EOPNOTSUPP && errno != ENOSYS)
+        if (!copyContents(original.get(), copy.get()))
             return fail();
         if (::fchmod(copy.get(), status.st_mode & 07777) != 0)
             return fail();

@@ -11,8 +11,8 @@
 // Saves files so that a crash, a kill or a full disk at any moment leaves
 // each either as it was or as it is meant to be, never half written:
 //  1. the file is copied to a hidden file beside it (".NAME.korvan-tmp"),
-//     with its permissions and owner, and room for the growth is reserved;
-//  2. the changes are written into that copy;
+//     with its permissions and owner, when the disk has room for it and its growth;
+//  2. the changes are written into that copy, which the caller then checks;
 //  3. the copy and the file are exchanged with one atomic rename.
 // The old contents then serve as the copy of the next file saved through the
 // same object, and go when it goes. flush() puts a whole save on the disk.
