@@ -82,17 +82,3 @@ TEST_F(M4AReaderTest, AlbumArtistDecidesCompilationWhenBound)
     Settings::setBool(SettingsKeys::BIND_COMPILATION_FLAG_TO_VARIOUS_ARTISTS, false);
     EXPECT_EQ(readWith(someone)->isCompilation(), 1);
 }
-
-TEST_F(M4AReaderTest, UnreadableFilesGiveEmptySongs)
-{
-    TestSupport::writeBytes(tempPath(QStringLiteral("text.m4a")),
-                            QByteArray("not an mp4 file\n").repeated(40));
-    const QByteArray whole = readBytes(dataPath(QStringLiteral("items.m4a")));
-    TestSupport::writeBytes(tempPath(QStringLiteral("cut.m4a")), whole.left(whole.size() / 2));
-    for (const char *name : {"text.m4a", "cut.m4a", "missing.m4a"}) {
-        const auto song = M4AReader().parseFile(tempPath(QString::fromLatin1(name)));
-        ASSERT_TRUE(song) << name;
-        EXPECT_EQ(song->title(), QStringLiteral("")) << name;
-        EXPECT_EQ(song->track(), QStringLiteral("")) << name;
-    }
-}

@@ -29,21 +29,3 @@ TEST(ValueTransformers, YearFieldShowsNothingForZero)
     EXPECT_EQ(Number2StringTransformer::reverseTransformedValue(QStringLiteral("")), QVariant(0));
     EXPECT_FALSE(Number2StringTransformer::reverseTransformedValue(QVariant()).isValid());
 }
-
-TEST(ValueTransformers, YesNoTransformers)
-{
-    EXPECT_FALSE(Array2IsMultipleTransformer::transformedValue(QVariantList{1}));
-    EXPECT_TRUE(Array2IsMultipleTransformer::transformedValue(QVariantList{1, 2}));
-    EXPECT_FALSE(Array2IsNonEmptyTransformer::transformedValue(QVariant()));
-    EXPECT_FALSE(Array2IsNonEmptyTransformer::transformedValue(QVariantList()));
-    EXPECT_TRUE(Array2IsNonEmptyTransformer::transformedValue(QVariantList{0}));
-    EXPECT_FALSE(SelectionIndex2IsValidTransformer::transformedValue(2147483647));
-    EXPECT_TRUE(SelectionIndex2IsValidTransformer::transformedValue(0));
-    EXPECT_TRUE(SelectionIndex2IsValidTransformer::transformedValue(QVariant()));
-    EXPECT_FALSE(String2IsEmptyTransformer::transformedValue(QStringLiteral("")));
-    EXPECT_FALSE(String2IsEmptyTransformer::transformedValue(QVariant()));
-    EXPECT_TRUE(String2IsEmptyTransformer::transformedValue(QStringLiteral("a")));
-    EXPECT_TRUE(Songs2IsDirtyTransformer::transformedValue(QVariantList{false, false, true}));
-    EXPECT_FALSE(Songs2IsDirtyTransformer::transformedValue(QVariantList()));
-    EXPECT_FALSE(Songs2IsDirtyTransformer::transformedValue(QVariant()));
-}
