@@ -234,24 +234,24 @@ void BrowserController::toggleFlag(int row)
     Q_EMIT tableChanged();
 }
 
-void BrowserController::checkAll()
+void BrowserController::setAllFlags(int flag)
 {
     Release *release = currentRelease();
     if (!release)
         return;
     for (qsizetype i = 0; i < release->countOfFlags(); ++i)
-        release->replaceObjectInFlagsAtIndex(i, 1);
+        release->replaceObjectInFlagsAtIndex(i, flag);
     Q_EMIT tableChanged();
+}
+
+void BrowserController::checkAll()
+{
+    setAllFlags(1);
 }
 
 void BrowserController::uncheckAll()
 {
-    Release *release = currentRelease();
-    if (!release)
-        return;
-    for (qsizetype i = 0; i < release->countOfFlags(); ++i)
-        release->replaceObjectInFlagsAtIndex(i, 0);
-    Q_EMIT tableChanged();
+    setAllFlags(0);
 }
 
 void BrowserController::applySearchResultsToSongs()

@@ -87,6 +87,7 @@ Q_SIGNALS:
 
 private:
     void showProgressBar(const QString &message);
+    void setAllFlags(int flag);
     bool validateObject(bool present, const QString &error);
     void processReleaseItems(const ReleaseReply::SearchResults &results);
     std::unique_ptr<Release> processRelease(const QString &releaseId);
