@@ -54,7 +54,7 @@ void EditorPage::wireTable()
     SongTableView *table = m_ui.tableView;
     table->setModel(m_model);
     table->setControllers(m_controllers.editor, m_controllers.dataSource, m_controllers.quickLook);
-    const int widths[] = {48, 220, 160, 140, 160, 90, 56, 120, 40, 200};
+    const int widths[] = {64, 220, 160, 140, 160, 90, 56, 120, 40, 200};
     for (int column = 0; column < SongTableModel::ColumnCount; ++column)
         table->setColumnWidth(column, widths[column]);
     connect(table, &SongTableView::deletePressed, &m_controllers.editor, &EditorController::removeSongs);
