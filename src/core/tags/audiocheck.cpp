@@ -1,11 +1,7 @@
 #include "audiocheck.h"
 
-#include "tags/taglibtext.h"
-
+#include <QByteArrayView>
 #include <QFile>
-
-#include <taglib/mpegfile.h>
-#include <taglib/mpegheader.h>
 
 #include <cstring>
 
@@ -13,19 +9,43 @@ namespace AudioCheck {
 
 namespace {
 
-// Where the MPEG frames of the file at PATH lie, as [start, end); empty when there are none.
-std::pair<qint64, qint64> mpegAudio(const QString &path)
+quint32 bigEndian(const uchar *at)
 {
-    const QByteArray name = TagLibText::fileName(path);
-    TagLib::MPEG::File file(name.constData(), false);
-    if (!file.isValid())
-        return {0, 0};
-    const long first = file.firstFrameOffset();
-    const long last = file.lastFrameOffset();
-    if (first < 0 || last < first)
-        return {0, 0};
-    const TagLib::MPEG::Header header(&file, last, false);
-    return {first, last + (header.isValid() ? header.frameLength() : 0)};
+    return (quint32(at[0]) << 24) | (quint32(at[1]) << 16) | (quint32(at[2]) << 8) | at[3];
+}
+
+quint32 littleEndian(const uchar *at)
+{
+    return (quint32(at[3]) << 24) | (quint32(at[2]) << 16) | (quint32(at[1]) << 8) | at[0];
+}
+
+// The bytes of an MPEG file between its tags: after every ID3v2 tag at the
+// start, before an APE tag and an ID3v1 tag at the end. Read from the bytes
+// alone, the same way for both files, so TagLib's own view cannot hide damage.
+QByteArrayView mpegAudio(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    qint64 start = 0, end = bytes.size();
+    while (end - start >= 10 && std::memcmp(data + start, "ID3", 3) == 0) {
+        const uchar *size = data + start + 6;
+        if ((size[0] | size[1] | size[2] | size[3]) & 0x80)
+            break; // not a synchsafe size: no tag after all
+        const qint64 length =
+            10 + ((qint64(size[0]) << 21) | (qint64(size[1]) << 14) | (qint64(size[2]) << 7) | size[3]) +
+            ((data[start + 5] & 0x10) ? 10 : 0);
+        if (length > end - start)
+            break;
+        start += length;
+    }
+    if (end - start >= 128 && std::memcmp(data + end - 128, "TAG", 3) == 0)
+        end -= 128;
+    if (end - start >= 32 && std::memcmp(data + end - 32, "APETAGEX", 8) == 0) {
+        const qint64 length =
+            littleEndian(data + end - 32 + 12) + ((littleEndian(data + end - 32 + 20) >> 31) ? 32 : 0);
+        if (length <= end - start)
+            end -= length;
+    }
+    return QByteArrayView(bytes.constData() + start, end - start);
 }
 
 // The contents of every top-level "mdat" atom of BYTES, one after the other.
@@ -36,7 +56,7 @@ QByteArray mp4Audio(const QByteArray &bytes)
     const qint64 size = bytes.size();
     while (position + 8 <= size) {
         const auto *at = reinterpret_cast<const uchar *>(bytes.constData() + position);
-        quint64 length = (quint64(at[0]) << 24) | (quint64(at[1]) << 16) | (quint64(at[2]) << 8) | at[3];
+        quint64 length = bigEndian(at);
         qint64 header = 8;
         if (length == 1 && position + 16 <= size) {
             length = 0;
@@ -71,11 +91,7 @@ bool sameAudio(const QString &before, const QString &after, MusicFormat format)
         return false;
     if (format == MusicFormat::MP4)
         return mp4Audio(old) == mp4Audio(now);
-    const auto [oldStart, oldEnd] = mpegAudio(before);
-    const auto [newStart, newEnd] = mpegAudio(after);
-    return oldEnd - oldStart == newEnd - newStart && oldEnd <= old.size() && newEnd <= now.size() &&
-           std::memcmp(old.constData() + oldStart, now.constData() + newStart, size_t(oldEnd - oldStart)) ==
-               0;
+    return mpegAudio(old) == mpegAudio(now);
 }
 
 } // namespace AudioCheck
