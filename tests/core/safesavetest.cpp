@@ -109,3 +109,20 @@ TEST_F(SafeSaveTest, FullDiskIsAReportedFailureWithTheFileUnchanged)
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("a.mp3")});
 }
+
+// TagLib takes this file of random bytes for MPEG and writes a tag into its
+// middle, over data; the check of the saved copy refuses that.
+TEST_F(SafeSaveTest, CopyWhoseDataChangedIsNotSaved)
+{
+    const QString garbage = QStringLiteral(KORVAN_CORPUS_DIR "/taglib/garbage.mp3");
+    if (!QFile::exists(garbage))
+        GTEST_SKIP() << "no corpus";
+    QDir().mkpath(tempPath(QStringLiteral("m")));
+    const QString path = tempPath(QStringLiteral("m/garbage.mp3"));
+    ASSERT_TRUE(QFile::copy(garbage, path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray before = readBytes(path);
+    EXPECT_FALSE(saveTitle(path, QStringLiteral("X")));
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("garbage.mp3")});
+}
