@@ -12,7 +12,7 @@ build="${KORVAN_BUILD_DIR:-$root/build}"
 sanitized="${KORVAN_SANITIZER_BUILD_DIR:-$root/build-sanitize}"
 
 packages=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins
-          libtag1-dev libpugixml-dev libgtest-dev libbenchmark-dev)
+          libtag1-dev libpugixml-dev libgtest-dev libbenchmark-dev qt6-multimedia-dev)
 
 say() { printf '==> %s\n' "$*"; }
 

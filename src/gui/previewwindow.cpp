@@ -10,7 +10,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+#ifdef KORVAN_HAVE_MULTIMEDIA
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#endif
 
 PreviewWindow::PreviewWindow(QuickLook &quickLook, QWidget *keyTarget, QWidget *parent)
     : QWidget(parent, Qt::Tool)
@@ -28,13 +34,15 @@ PreviewWindow::PreviewWindow(QuickLook &quickLook, QWidget *keyTarget, QWidget *
     resize(460, 560);
     connect(&m_quickLook, &QuickLook::itemsChanged, this, &PreviewWindow::showItems);
     connect(&m_quickLook, &QuickLook::visibleChanged, this, [this](bool visible) {
+        if (!visible)
+            stopPlayback();
         setVisible(visible);
         if (visible && parentWidget())
             parentWidget()->activateWindow();
     });
 }
 
-QWidget *PreviewWindow::card(const Song &song) const
+QWidget *PreviewWindow::card(const Song &song)
 {
     auto *card = new QWidget;
     auto *row = new QHBoxLayout(card);
@@ -58,7 +66,16 @@ QWidget *PreviewWindow::card(const Song &song) const
     name->setFont(bold);
     name->setWordWrap(true);
     name->setToolTip(song.filePath());
+#ifdef KORVAN_HAVE_MULTIMEDIA
+    auto *play = new QToolButton;
+    play->setText(tr("Play"));
+    play->setToolTip(tr("Play the file"));
+    const QString path = song.filePath();
+    connect(play, &QToolButton::clicked, this, [this, path, play] { togglePlayback(path, play); });
+    details->addRow(name, play);
+#else
     details->addRow(name);
+#endif
     const std::pair<QString, QString> rows[] = {
         {tr("Title"), song.title()},
         {tr("Artist"), song.artist()},
@@ -77,8 +94,57 @@ QWidget *PreviewWindow::card(const Song &song) const
     return card;
 }
 
+void PreviewWindow::togglePlayback(const QString &path, QToolButton *button)
+{
+#ifdef KORVAN_HAVE_MULTIMEDIA
+    const bool same = m_playing == button;
+    stopPlayback();
+    if (same)
+        return;
+    if (!m_player) {
+        m_player = new QMediaPlayer(this);
+        m_player->setAudioOutput(new QAudioOutput(m_player));
+        connect(m_player, &QMediaPlayer::playbackStateChanged, this,
+                [this](QMediaPlayer::PlaybackState state) {
+                    if (state == QMediaPlayer::StoppedState && m_playing) {
+                        m_playing->setText(tr("Play"));
+                        m_playing = nullptr;
+                    }
+                });
+        // No decoder or no sound device: say so on the button instead of pretending to play.
+        connect(m_player, &QMediaPlayer::errorOccurred, this,
+                [this](QMediaPlayer::Error, const QString &message) {
+                    if (!m_playing)
+                        return;
+                    m_playing->setText(tr("Play"));
+                    m_playing->setToolTip(tr("Cannot play this file: %1").arg(message));
+                    m_playing = nullptr;
+                });
+    }
+    m_player->setSource(QUrl::fromLocalFile(path));
+    m_player->play();
+    m_playing = button;
+    button->setText(tr("Stop"));
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(button);
+#endif
+}
+
+void PreviewWindow::stopPlayback()
+{
+#ifdef KORVAN_HAVE_MULTIMEDIA
+    if (m_player)
+        m_player->stop();
+    if (m_playing)
+        m_playing->setText(tr("Play"));
+    m_playing = nullptr;
+#endif
+}
+
 void PreviewWindow::showItems()
 {
+    stopPlayback();
     auto *content = new QWidget;
     auto *column = new QVBoxLayout(content);
     const QList<Song *> songs = m_quickLook.items();

@@ -23,9 +23,15 @@ protected:
 
 private:
     void showItems();
-    QWidget *card(const class Song &song) const;
+    QWidget *card(const class Song &song);
+    // Plays the file at PATH, or stops when it is playing already.
+    void togglePlayback(const QString &path, class QToolButton *button);
+    void stopPlayback();
 
     QuickLook &m_quickLook;
     QWidget *m_keyTarget;
     QScrollArea *m_scroll;
+    // Made on the first Play, where Qt Multimedia is installed.
+    class QMediaPlayer *m_player = nullptr;
+    class QToolButton *m_playing = nullptr;
 };
