@@ -62,16 +62,13 @@ void addText(TagLib::ID3v2::Tag &tag, const char *id, const TagLib::String &text
 // Writes the corpus; returns the number of distinct cover bytes.
 qint64 generate(const QString &folder, int perFormat)
 {
-    const QByteArray silentMp3 = [] {
-        QFile f(QStringLiteral(KORVAN_SOURCE_DIR "/tests/data/silent.mp3"));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
-    const QByteArray silentM4a = [] {
-        QFile f(QStringLiteral(KORVAN_SOURCE_DIR "/tests/data/silent.m4a"));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    auto fixture = [](const char *name) {
+        QFile file(QStringLiteral(KORVAN_SOURCE_DIR "/tests/data/") + QLatin1String(name));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    };
+    const QByteArray silentMp3 = fixture("silent.mp3");
+    const QByteArray silentM4a = fixture("silent.m4a");
     qint64 coverBytes = 0;
     for (int format = 0; format < 2; ++format) {
         const bool mp3 = format == 0;

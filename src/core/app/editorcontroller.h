@@ -88,8 +88,6 @@ public:
     Alerts *alerts() const { return m_alerts; }
 
     FieldCommands &fieldCommands() const { return *m_fieldCommands; }
-    const TagsReader &reader() const { return *m_reader; }
-    const TagsWriter &writer() const { return *m_writer; }
 
 Q_SIGNALS:
     void songsAboutToChange();

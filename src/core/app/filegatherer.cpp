@@ -15,14 +15,6 @@ bool FileGatherer::isMusicFileName(const QString &path)
     return musicFormatOf(path) != MusicFormat::None;
 }
 
-QStringList FileGatherer::musicFiles(const QStringList &paths)
-{
-    QStringList files;
-    for (const QString &path : paths)
-        traverseFile(path, files);
-    return files;
-}
-
 void FileGatherer::traverseFile(const QString &path, QStringList &files)
 {
     const QFileInfo info(path);

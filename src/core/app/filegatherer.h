@@ -19,8 +19,6 @@ public:
 
     // Appends the music files under PATH to FILES.
     void traverseFile(const QString &path, QStringList &files);
-    // The music files under all of PATHS, in order.
-    QStringList musicFiles(const QStringList &paths);
     // Music files passed over because their names are not valid UTF-8 (Qt
     // could not name them again to open or rename them), as far as they can
     // be shown.

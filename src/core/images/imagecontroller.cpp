@@ -57,16 +57,30 @@ void ImageController::watchSelectedSongs()
     refresh();
 }
 
-void ImageController::refresh()
+void ImageController::rebuildList()
 {
     QList<QList<QByteArray>> imagesOfSongs;
     for (const Song *song : m_controller.selectedSongs())
         imagesOfSongs.append(song->images());
     m_images = ImagesOfSongs2ArrayTransformer::transformedValue(imagesOfSongs);
-    validateLeadImageCursor(true);
-    updateLeadImageWithCursor();
     Q_EMIT arrangedObjectsChanged();
     Q_EMIT statusMessageChanged();
+}
+
+void ImageController::refresh()
+{
+    rebuildList();
+    validateLeadImageCursor(true);
+    updateLeadImageWithCursor();
+}
+
+void ImageController::changeSelectedSongs(const std::function<void(Song &)> &change)
+{
+    m_changingSongs = true;
+    for (Song *song : m_controller.selectedSongs())
+        change(*song);
+    m_changingSongs = false;
+    rebuildList();
 }
 
 void ImageController::validateLeadImageCursor(bool reset)
@@ -107,13 +121,8 @@ void ImageController::moveLeadImageBackward()
 
 void ImageController::addImageWithData(const QByteArray &bytes)
 {
-    if (!bytes.isEmpty()) {
-        m_changingSongs = true;
-        for (Song *song : m_controller.selectedSongs())
-            song->addImage(bytes);
-        m_changingSongs = false;
-        refresh();
-    }
+    if (!bytes.isEmpty())
+        changeSelectedSongs([&](Song &song) { song.addImage(bytes); });
     m_cursor = m_images.isEmpty() ? NotFound : int(m_images.size()) - 1;
     updateLeadImageWithCursor();
 }
@@ -132,12 +141,9 @@ void ImageController::removeLeadImage()
     if (m_cursor == NotFound || m_cursor >= m_images.size())
         return;
     const QByteArray lead = m_images.at(m_cursor);
-    m_changingSongs = true;
-    for (Song *song : m_controller.selectedSongs())
-        song->removeImage(lead);
-    m_changingSongs = false;
-    refresh();
-    validateLeadImageCursor(false);
+    changeSelectedSongs([&](Song &song) { song.removeImage(lead); });
+    // The list changed: the first remaining image leads, or none.
+    validateLeadImageCursor(true);
     updateLeadImageWithCursor();
 }
 
@@ -146,12 +152,8 @@ void ImageController::applyLeadImageToSelection()
     if (m_cursor == NotFound || m_cursor >= m_images.size())
         return;
     const QByteArray lead = m_images.at(m_cursor);
-    m_changingSongs = true;
-    for (Song *song : m_controller.selectedSongs())
-        song->addImage(lead);
-    m_changingSongs = false;
+    changeSelectedSongs([&](Song &song) { song.addImage(lead); });
     // The lead image stays the lead image, wherever the merged list now holds it.
-    refresh();
     m_cursor = int(m_images.indexOf(lead));
     updateLeadImageWithCursor();
 }

@@ -7,7 +7,10 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class EditorController;
+class Song;
 
 // The merged list of the selected songs' images: every distinct image once,
 // in order of first appearance. The first song's images in their order, then
@@ -70,6 +73,10 @@ private:
     // Rebuilds the merged list; when it changed, the cursor goes back to the
     // first image, the lead image is refreshed and the status announced.
     void refresh();
+    // Recomputes the merged list and announces it; the cursor is left alone.
+    void rebuildList();
+    // Runs CHANGE on every selected song, then rebuilds the list once.
+    void changeSelectedSongs(const std::function<void(Song &)> &change);
     void watchSelectedSongs();
 
     EditorController &m_controller;

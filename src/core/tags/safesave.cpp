@@ -187,8 +187,11 @@ bool SafeSave::replace(const QString &path, qint64 reserve,
     const QByteArray target(resolved);
     recover(QFile::decodeName(target));
 
-    Descriptor original(::open(target.constData(), O_RDONLY | O_CLOEXEC));
+    // Only a regular file is opened: opening a fifo or a device could block for ever.
     struct stat status;
+    if (::stat(target.constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    Descriptor original(::open(target.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!original.valid() || ::fstat(original.get(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
 

@@ -30,7 +30,8 @@ public:
 
     // Saves PATH (through a symbolic link, its target) by letting WRITE change
     // the copy at the path it is given. RESERVE: how many bytes the file may
-    // grow by. False, with the file untouched, when anything fails.
+    // grow by. False, with the file untouched, when anything fails or PATH is
+    // no regular file (a fifo or a device is never opened).
     bool replace(const QString &path, qint64 reserve, const std::function<bool(const QString &copy)> &write);
 
     // Finishes an interrupted in-place save of PATH, if one is pending.

@@ -22,11 +22,6 @@ QByteArray fileName(const QString &path)
     return QFile::encodeName(path);
 }
 
-QByteArray toByteArray(const TagLib::ByteVector &bytes)
-{
-    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 TagLib::ByteVector toByteVector(const QByteArray &bytes)
 {
     return TagLib::ByteVector(bytes.constData(), static_cast<unsigned int>(bytes.size()));

@@ -17,7 +17,6 @@ TagLib::String toTagLib(const QString &text);
 // A path as the bytes TagLib opens (UTF-8 on Linux, with the file system's own
 // bytes kept for names that are not valid UTF-8).
 QByteArray fileName(const QString &path);
-QByteArray toByteArray(const TagLib::ByteVector &bytes);
 TagLib::ByteVector toByteVector(const QByteArray &bytes);
 
 } // namespace TagLibText

@@ -8,7 +8,6 @@
 #include "tags/musicformat.h"
 #include "tags/safesave.h"
 
-#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include <taglib/tfile.h>
@@ -96,10 +95,6 @@ bool TagsWriter::rename(Song &song, bool saved, QString &report) const
 
 bool TagsWriter::saveTags(const Song &song, const Writer &writer, SafeSave &saver) const
 {
-    // A file replaced by a fifo or a device since reading must not be
-    // opened: it could block for ever. It counts as a failed save.
-    if (!QFileInfo(song.filePath()).isFile())
-        return false;
     // How much the tags may grow: the texts (4 bytes a character at the
     // most), and the pictures when they are written again.
     qint64 growth = 4096;
