@@ -126,3 +126,15 @@ TEST_F(SafeSaveTest, CopyWhoseDataChangedIsNotSaved)
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(folderEntries(), QStringList{QStringLiteral("garbage.mp3")});
 }
+
+TEST_F(SafeSaveTest, FifoInPlaceOfTheFileIsNotOpened)
+{
+    const QString path = makeSongFile(QStringLiteral("m/a.mp3"));
+    std::unique_ptr<Song> song = TagsReader().parseFile(path);
+    song->setTitle(QStringLiteral("x"));
+    QFile::remove(path);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QString report;
+    EXPECT_FALSE(TagsWriter().writeFile(*song, report)) << "and it must not block";
+    EXPECT_EQ(report, QString::fromUtf8("• a.mp3 was not saved\n"));
+}
